@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Times the whole uniqueness test per puzzle and prints the mean, 99th
+// percentile and worst time of each set.
+//   solver_bench FILE... [--limit N]   puzzle files, one puzzle a line
+//   solver_bench --adversarial [FILE...] inputs built to be hard: empty and
+//       very sparse boards, givens with a quiet contradiction, and from each
+//       file's first 1000 puzzles one clue removed (several solutions) or one
+//       wrong clue added (no solution)
+#include "puzzle_generator.h"
+#include "solver/solver.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> readPuzzles(const std::string& name, std::size_t limit) {
+    std::ifstream in(name);
+    if (!in) {
+        std::fprintf(stderr, "cannot read %s\n", name.c_str());
+        std::exit(2);
+    }
+    std::vector<std::string> puzzles;
+    for (std::string line; std::getline(in, line) && (limit == 0 || puzzles.size() < limit);)
+        if (!line.empty()) puzzles.push_back(line);
+    return puzzles;
+}
+
+// Prints one row; returns the number of each result code.
+std::vector<int> timeSet(const std::string& label, const std::vector<std::string>& puzzles) {
+    std::vector<double> micros;
+    micros.reserve(puzzles.size());
+    std::vector<int> codes(3, 0);
+    double total = 0;
+    for (const std::string& puzzle : puzzles) {
+        const auto start = std::chrono::steady_clock::now();
+        const velmar::UniquenessReport report = velmar::TestUniqueness(puzzle);
+        const auto stop = std::chrono::steady_clock::now();
+        micros.push_back(std::chrono::duration<double, std::micro>(stop - start).count());
+        total += micros.back();
+        ++codes[static_cast<std::size_t>(report.result)];
+    }
+    std::sort(micros.begin(), micros.end());
+    const double p99 = micros.empty() ? 0 : micros[micros.size() * 99 / 100];
+    const double worst = micros.empty() ? 0 : micros.back();
+    std::printf("%-45s %8zu %10.2f %10.2f %10.2f  %d/%d/%d\n", label.c_str(), puzzles.size(),
+                puzzles.empty() ? 0 : total / static_cast<double>(puzzles.size()), p99, worst,
+                codes[0], codes[1], codes[2]);
+    return codes;
+}
+
+std::string baseName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
+void adversarial(const std::vector<std::string>& files) {
+    std::mt19937 rng(1905);
+    std::vector<std::string> empty{std::string(81, '.')};
+    std::vector<std::string> sparse, quiet;
+    for (int i = 0; i < 2000; ++i) {
+        const std::string grid = velmar::testing::randomGrid(rng);
+        sparse.push_back(velmar::testing::cutPuzzle(grid, i % 26, '.', rng));
+        // A wrong digit near the end of the board, where a row-major search meets it late.
+        std::string p = velmar::testing::cutPuzzle(grid, 18 + i % 12, '.', rng);
+        const int cell = 72 + i % 9;
+        p[cell] = static_cast<char>('1' + (grid[cell] - '1' + 1 + i % 8) % 9);
+        quiet.push_back(p);
+    }
+    timeSet("empty board", empty);
+    timeSet("0-25 random givens", sparse);
+    timeSet("18-29 givens, one wrong", quiet);
+    for (const std::string& file : files) {
+        std::vector<std::string> fewer, wrong;
+        for (const std::string& puzzle : readPuzzles(file, 1000)) {
+            std::string p = puzzle;
+            p[p.find_first_of("123456789")] = '.';
+            fewer.push_back(p);
+            // A conflict-free wrong clue in the first blank that can take one.
+            const std::string solution = velmar::SolveString(puzzle).grid;
+            std::string q = puzzle;
+            for (char& ch : q)
+                if (ch < '1' || ch > '9') ch = '0';
+            for (std::size_t i = 0; i < 81; ++i) {
+                if (q[i] != '0') continue;
+                for (char d = '1'; d <= '9'; ++d) {
+                    q[i] = d;
+                    if (d != solution[i] && velmar::CheckGivens(q)) break;
+                    q[i] = '0';
+                }
+                if (q[i] != '0') break;
+            }
+            wrong.push_back(q);
+        }
+        timeSet(baseName(file) + " minus a clue", fewer);
+        timeSet(baseName(file) + " plus a wrong clue", wrong);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> files;
+    std::size_t limit = 0;
+    bool hard = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--limit" && i + 1 < argc)
+            limit = std::stoul(argv[++i]);
+        else if (arg == "--adversarial")
+            hard = true;
+        else
+            files.push_back(arg);
+    }
+    if (files.empty() && !hard) {
+        std::fprintf(stderr, "usage: solver_bench FILE... [--limit N] | --adversarial [FILE...]\n");
+        return 2;
+    }
+    std::printf("%-45s %8s %10s %10s %10s  %s\n", "set", "puzzles", "mean us", "p99 us", "max us",
+                "one/none/several");
+    if (hard) {
+        adversarial(files);
+        return 0;
+    }
+    int failures = 0;
+    for (const std::string& name : files) {
+        const std::vector<int> codes = timeSet(baseName(name), readPuzzles(name, limit));
+        failures += codes[1] + codes[2];
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# Sudoku Velmar's one entry point for developers.
+#   ./dev.sh play        install what is missing, build in Release and start the game
+#   ./dev.sh test        install what is missing, build and run every test
+#   ./dev.sh bench       build in Release and run the benchmarks
+#   ./dev.sh fuzz [SEC]  build the libFuzzer targets with clang and run each for SEC seconds
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+jobs=$(nproc 2>/dev/null || echo 2)
+packages=(cmake g++ make qt6-base-dev libjpeg-dev xvfb xauth imagemagick fonts-liberation
+          libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# configure DIR [cmake options...]
+configure() {
+    local dir=$1
+    shift
+    cmake -S "$root" -B "$root/$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$root/$dir" -j"$jobs"
+}
+
+# Tests never touch the real user folders and need no screen.
+test_environment() {
+    local home
+    home=$(mktemp -d)
+    mkdir -p "$home/config" "$home/data" "$home/runtime"
+    chmod 700 "$home/runtime"
+    export XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime"
+    export QT_QPA_PLATFORM=offscreen
+}
+
+play() {
+    install_missing
+    configure build
+    if [ -x "$root/build/src/ui/velmar" ]; then
+        exec "$root/build/src/ui/velmar" "$@"
+    fi
+    exec "$root/build/src/app/velmar-cli" --help
+}
+
+run_tests() {
+    install_missing
+    test_environment
+    echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+    configure build-asan -DVELMAR_SANITIZE=ON -DVELMAR_GUI=OFF -DVELMAR_BENCH=OFF
+    (cd "$root/build-asan" && VELMAR_DIFF_COUNT=1500 ctest -j"$jobs" --output-on-failure)
+    echo "== All tests, Release build"
+    configure build
+    (cd "$root/build" && ctest -j"$jobs" --output-on-failure)
+}
+
+bench() {
+    install_missing
+    configure build
+    local data=${VELMAR_BENCH_DIR:-$root/../shared/bench}
+    echo "== Uniqueness test per puzzle"
+    "$root/build/bench/solver_bench" "$data"/puzzles2_17_clue.txt "$data"/random_minimal_20k.txt \
+        "$data"/puzzles3_magictour_top1465.txt "$data"/puzzles5_forum_hardest_1905_11plus.txt
+    echo "== Inputs built to be hard"
+    "$root/build/bench/solver_bench" --adversarial
+}
+
+fuzz() {
+    install_missing
+    local seconds=${1:-60}
+    CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMAR_FUZZ=ON \
+        -DVELMAR_GUI=OFF -DVELMAR_TESTS=OFF -DVELMAR_BENCH=OFF >/dev/null
+    cmake --build "$root/build-fuzz" -j"$jobs"
+    for target in "$root"/build-fuzz/fuzz/fuzz_*; do
+        [ -x "$target" ] || continue
+        local name corpus
+        name=$(basename "$target")
+        corpus="$root/build-fuzz/corpus/$name"
+        mkdir -p "$corpus"
+        echo "== $name for ${seconds}s"
+        "$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus" "$root/fuzz/seeds" 2>&1 |
+            grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss|==.*ERROR)|cov:" | tail -n 3
+    done
+}
+
+case "${1:-}" in
+    play) shift; play "$@" ;;
+    test) run_tests ;;
+    bench) bench ;;
+    fuzz) shift; fuzz "$@" ;;
+    *) sed -n '2,6p' "$0"; exit 2 ;;
+esac

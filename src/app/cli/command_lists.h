@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One function per family of subcommands, each in its own cmd_*.cpp file.
+#pragma once
+
+#include "app/cli/cli_common.h"
+
+namespace velmar::cli {
+
+std::vector<Command> solverCommands(); // check, solve, unique
+
+} // namespace velmar::cli

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// velmar-cli: the headless tool of Sudoku Velmar.
+#include "app/cli/cli_common.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+using velmar::cli::Command;
+using velmar::cli::commands;
+
+namespace {
+
+void printToolHelp() {
+    std::cout << "Usage: velmar-cli COMMAND [OPTIONS] [FILE...]\n"
+                 "\n"
+                 "The headless tool of Sudoku Velmar. Each command reads puzzle lines from the\n"
+                 "files named, or from standard input, and writes one line per input line.\n"
+                 "\n"
+                 "Commands:\n";
+    for (const Command& command : commands()) {
+        std::string name(command.name);
+        name.resize(std::max<std::size_t>(name.size() + 2, 12), ' ');
+        std::cout << "  " << name << command.summary << '\n';
+    }
+    std::cout << "\n"
+                 "Run \"velmar-cli COMMAND --help\" for the details of one command.\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        printToolHelp();
+        return velmar::cli::kUsageError;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printToolHelp();
+        return 0;
+    }
+    for (const Command& command : commands()) {
+        if (command.name == args[0]) {
+            const std::vector<std::string> rest(args.begin() + 1, args.end());
+            if (velmar::cli::printHelpIfAsked(command, rest)) return 0;
+            return command.run(rest);
+        }
+    }
+    return velmar::cli::usageError({}, "unknown command '" + args[0] + "' (see --help)");
+}
