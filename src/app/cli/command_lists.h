@@ -7,5 +7,6 @@
 namespace velmar::cli {
 
 std::vector<Command> solverCommands(); // check, solve, unique
+std::vector<Command> hintCommands();   // rate, hint
 
 } // namespace velmar::cli

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The hint dialog's behaviour without its window: the one engine, the action
+// button that alternates between searching ("Next Hint") and applying ("Do It
+// For Me"), and the rating of the current board. The Qt dialog shows text(),
+// paints engine().highlights() (cell and candidate panels), and after every
+// application redraws the board (open cells show their candidates, placed
+// cells their big digit) and records it as a step when it changed.
+#pragma once
+
+#include "board/board_cells.h"
+#include "hints/hint_engine.h"
+
+#include <string>
+#include <vector>
+
+namespace velmar {
+
+class HintDialogModel {
+  public:
+    explicit HintDialogModel(BoardCells& board) : board_(board) {}
+
+    // A fresh dialog run on the board: reset, then the first request, so the
+    // first hint is ready before the dialog shows.
+    void open(bool pencilMode);
+
+    // The action button. Returns true when a hint was applied to the board
+    // (a placed single or a copied elimination): the caller records the board
+    // as a new step of the move history when it changed.
+    bool action();
+
+    // Caption of the action button: "Do It For Me" while a deduction waits.
+    bool offersDoItForMe() const { return engine_.isDeductionWaiting(); }
+    // The next request searches (the dialog shows "Thinking..." meanwhile)
+    // rather than applying a waiting deduction.
+    bool nextRequestSearches() const {
+        return !engine_.hasPendingPlacement() && !engine_.isDeductionWaiting();
+    }
+
+    const std::string& text() const { return engine_.hintText(); }
+    HintEngine& engine() { return engine_; }
+    const HintEngine& engine() const { return engine_; }
+
+    // The rating of the current board: presses the action button until the
+    // engine reaches an outcome, collecting the text and the running score
+    // after every press.
+    std::vector<std::string> rateBoard();
+
+  private:
+    void request();
+
+    BoardCells& board_;
+    HintEngine engine_;
+    bool pencilMode_ = false;
+};
+
+} // namespace velmar

@@ -1,0 +1,262 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Engine core: state, loading, placing, the step driver with the order of
+// techniques, the two single techniques and the sentence building blocks.
+#include "hints/hint_engine.h"
+
+#include <algorithm>
+
+namespace velmar {
+
+using namespace hints;
+
+std::uint32_t highlightRgb(HighlightColour colour) {
+    switch (colour) {
+    case HighlightColour::Cyan:
+        return kHighlightCyan;
+    case HighlightColour::Magenta:
+        return kHighlightMagenta;
+    case HighlightColour::White:
+        break;
+    }
+    return kHighlightWhite;
+}
+
+HintEngine::HintEngine() : bitCount(bitCountTable()), peerList(peerTable()) {
+    clearHighlights();
+    reset();
+}
+
+void HintEngine::reset() {
+    text_.clear();
+    reloadBoard = true;
+    pendingPlacement = false;
+    deductionWaiting = false;
+    listText.clear();
+    searching = false;
+    engineOutcome = kOutcomeRunning;
+    difficultyScore = 0;
+    for (auto& marks : onMark) marks.fill(0);
+    for (auto& marks : offMark) marks.fill(0);
+    searchStamp = 0;
+}
+
+namespace {
+
+// A filled cell's text read as a number: decimal digits only, else -1.
+int textNumber(const std::string& text) {
+    if (text.empty()) return -1;
+    int value = 0;
+    for (char ch : text) {
+        if (ch < '0' || ch > '9') return -1;
+        value = std::min(value * 10 + (ch - '0'), 1000); // anything above 9 is no digit
+    }
+    return value;
+}
+
+} // namespace
+
+void HintEngine::loadFromBoard(const BoardCells& board, bool pencilMode) {
+    candMask.fill(kAllDigits);
+    boxLineOpen.fill(kAllDigits);
+    placedDigit.fill(0);
+    placedCount = 0;
+    // Engine order matters: a cell loaded after a peer's placement keeps its
+    // marks, one loaded before loses the placed digit.
+    for (int e = 0; e < 81; ++e) {
+        const TPicNode& node = board.at(boardIndex(e));
+        if (pencilMode) {
+            if (node.Text.size() == 1 && node.Text[0] >= '1' && node.Text[0] <= '9') {
+                placeDigit(node.Text[0] - '1', e);
+            }
+        } else if (node.State == kStateOpen) {
+            Mask mask = 0;
+            for (char ch : node.Text) {
+                if (ch >= '1' && ch <= '9') mask |= static_cast<Mask>(1u << (ch - '1'));
+            }
+            candMask[e] = mask;
+        } else {
+            const int value = textNumber(node.Text);
+            if (value >= 1 && value <= 9) placeDigit(value - 1, e);
+        }
+    }
+    reloadBoard = false;
+}
+
+void HintEngine::loadGivens(std::string_view line) {
+    candMask.fill(kAllDigits);
+    boxLineOpen.fill(kAllDigits);
+    placedDigit.fill(0);
+    placedCount = 0;
+    for (int i = 0; i < 81 && i < static_cast<int>(line.size()); ++i) {
+        if (line[i] >= '1' && line[i] <= '9') placeDigit(line[i] - '1', engineCellOfIndex(i));
+    }
+    reloadBoard = false;
+}
+
+void HintEngine::placeDigit(int digit0, int e) {
+    const Mask keep = static_cast<Mask>(~(1u << digit0));
+    placedDigit[e] = digit0 + 1;
+    candMask[e] = 0;
+    for (int i = 0; i < 9; ++i) {
+        candMask[rowUnit(rowOf(e)).cell(i)] &= keep;
+        candMask[columnUnit(offsetOf(e)).cell(i)] &= keep;
+        candMask[boxUnit(boxOf(e)).cell(i)] &= keep;
+    }
+    boxLineOpen[boxOf(e)] &= keep;
+    ++placedCount;
+}
+
+void HintEngine::step(BoardCells& board, bool pencilMode) {
+    if (reloadBoard) loadFromBoard(board, pencilMode);
+    if (deductionWaiting) {
+        copyToBoard(board, pencilMode);
+        return;
+    }
+    search();
+}
+
+void HintEngine::search() {
+    clearHighlights();
+    searching = true;
+    hiddenSingles();
+    if (searching) nakedSingles();
+    if (searching) boxLineReductions();
+    for (int size = 2; size <= 4 && searching; ++size) subsets(size);
+    if (searching) floorRectangles(false);
+    if (searching) floorRectangles(true);
+    if (searching) bandRectangles();
+    if (searching) chains();
+
+    const bool found = !searching;
+    if (found) deductionWaiting = true;
+    if (placedCount == 81) {
+        showText("Solved!");
+        engineOutcome = kOutcomeSolved;
+    } else if (!found) {
+        int withCandidates = 0;
+        for (Mask m : candMask) withCandidates += m != 0;
+        if (withCandidates + placedCount == 81) {
+            showText("I'm stumped!");
+            credit(kStumped, 800);
+            engineOutcome = kOutcomeStumped;
+        } else {
+            showText("No solution!");
+            engineOutcome = kOutcomeNoSolution;
+        }
+    }
+}
+
+void HintEngine::placePendingInEngine() {
+    if (!pendingPlacement) return;
+    placeDigit(pendingDigit_, pendingCell_);
+    pendingPlacement = false;
+}
+
+void HintEngine::placePending(BoardCells& board, bool pencilMode) {
+    if (!pendingPlacement) return;
+    placeDigit(pendingDigit_, pendingCell_);
+    TPicNode& node = board.at(boardIndex(pendingCell_));
+    node.Text = digitName(pendingDigit_);
+    node.State = kStatePlaced;
+    clearText();
+    copyToBoard(board, pencilMode);
+    clearHighlights();
+    pendingPlacement = false;
+}
+
+void HintEngine::copyToBoard(BoardCells& board, bool pencilMode) {
+    // In "Pencil and Paper" mode eliminations stay inside the engine.
+    if (!pencilMode) {
+        for (int e = 0; e < 81; ++e) {
+            if (candMask[e] == 0) continue;
+            std::string digits;
+            for (int d = 0; d < 9; ++d) {
+                if (candMask[e] & (1u << d)) digits += digitName(d);
+            }
+            board.at(boardIndex(e)).Text = digits;
+        }
+    }
+    deductionWaiting = false;
+}
+
+void HintEngine::showText(const std::string& text) {
+    text_ = text;
+    searching = false;
+}
+
+void HintEngine::highlight(int e, HighlightColour colour) {
+    highlights_[boardIndex(e)] = colour;
+}
+
+void HintEngine::listAppend(const std::string& text) {
+    if (!listText.empty()) listText += ", ";
+    listText += text;
+}
+
+std::string HintEngine::listTake() {
+    std::string list;
+    list.swap(listText);
+    return list;
+}
+
+std::string HintEngine::unitPhrase(Unit unit) {
+    clearHighlights();
+    for (int i = 0; i < 9; ++i) highlight(unit.cell(i), HighlightColour::Cyan);
+    if (unit.step == 1) return "In row " + rowName(rowOf(unit.start));
+    if (unit.step == 9) return "In column " + columnName(unit.start);
+    return "In the " + boxName(boxOf(unit.start)) + " block";
+}
+
+void HintEngine::credit(TechniqueCounter counter, int weight) {
+    difficultyScore += weight;
+    ++techniqueCounts[counter];
+}
+
+// A digit that only one cell of a unit can hold. Units in the fixed search
+// order; within a unit the lowest such digit.
+void HintEngine::hiddenSingles() {
+    for (const Unit& unit : searchUnits()) {
+        Mask once = 0;
+        Mask twice = 0;
+        for (int i = 0; i < 9; ++i) {
+            const Mask m = candMask[unit.cell(i)];
+            twice |= once & m;
+            once |= m;
+        }
+        const Mask single = once & static_cast<Mask>(~twice);
+        if (single == 0) continue;
+        const int d = lowestDigit(single);
+        int e = unit.start;
+        for (int i = 0; i < 9; ++i) {
+            if (candMask[unit.cell(i)] & (1u << d)) {
+                e = unit.cell(i);
+                break;
+            }
+        }
+        const std::string phrase = unitPhrase(unit);
+        pendingPlacement = true;
+        pendingDigit_ = d;
+        pendingCell_ = e;
+        credit(kHiddenSingle, 1);
+        highlight(e, HighlightColour::Magenta);
+        showText(phrase + ", " + cellName(e) + " must be " + digitName(d));
+        return;
+    }
+}
+
+// A cell with one candidate left.
+void HintEngine::nakedSingles() {
+    for (int e = 0; e < 81; ++e) {
+        if (bits(candMask[e]) != 1) continue;
+        const int d = lowestDigit(candMask[e]);
+        pendingPlacement = true;
+        pendingDigit_ = d;
+        pendingCell_ = e;
+        credit(kNakedSingle, 10);
+        highlight(e, HighlightColour::Magenta);
+        showText(cellName(e) + " can only be " + digitName(d));
+        return;
+    }
+}
+
+} // namespace velmar
