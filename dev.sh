@@ -69,8 +69,14 @@ bench() {
     echo "== Uniqueness test per puzzle"
     "$root/build/bench/solver_bench" "$data"/puzzles2_17_clue.txt "$data"/random_minimal_20k.txt \
         "$data"/puzzles3_magictour_top1465.txt "$data"/puzzles5_forum_hardest_1905_11plus.txt
-    echo "== Inputs built to be hard"
-    "$root/build/bench/solver_bench" --adversarial
+    echo "== Uniqueness test on inputs built to be hard"
+    "$root/build/bench/solver_bench" --adversarial "$data"/puzzles2_17_clue.txt \
+        "$data"/puzzles3_magictour_top1465.txt "$data"/puzzles5_forum_hardest_1905_11plus.txt
+    echo "== Hint engine: one step and a whole rating"
+    "$root/build/bench/hints_bench" --lines 20000 "$data"/puzzles3_magictour_top1465.txt "$data"/random_minimal_20k.txt
+    "$root/build/bench/hints_bench" --lines 2000 "$data"/puzzles2_17_clue.txt "$data"/puzzles5_forum_hardest_1905_11plus.txt
+    echo "== Puzzle bank"
+    "$root/build/bench/bank_bench"
 }
 
 fuzz() {

@@ -8,5 +8,6 @@ namespace velmar::cli {
 
 std::vector<Command> solverCommands(); // check, solve, unique
 std::vector<Command> hintCommands();   // rate, hint
+std::vector<Command> bankCommands();   // bank, deal
 
 } // namespace velmar::cli
