@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-//
 // Times the hint engine: every search step and every whole rating of the
 // puzzles in the files named (one puzzle per line), and prints per file the
 // 50th and 99th percentile and the maximum of each, and the mean rating time.
