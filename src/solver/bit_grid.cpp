@@ -267,33 +267,24 @@ int BitGrid::branchCell() const {
     return best;
 }
 
-// Overwrites this grid: the last candidate of each branch cell is tried in
-// place instead of on a copy.
-int BitGrid::countFrom(int limit, std::string* solution, int found) {
-    for (;;) {
-        if (complete()) {
-            if (found == 0 && solution) *solution = digits();
-            return found + 1;
-        }
-        const int best = branchCell();
-        std::uint16_t mask = cand_[best];
-        for (;;) {
-            const int digit = lowestDigit(mask);
-            mask &= static_cast<std::uint16_t>(mask - 1);
-            if (!mask) {
-                if (!place(best, digit)) return found;
-                break;
-            }
-            BitGrid next = *this;
-            if (next.place(best, digit)) found = next.countFrom(limit, solution, found);
-            if (found >= limit) return found;
-        }
+int BitGrid::countFrom(int limit, std::string* solution, int found) const {
+    if (complete()) {
+        if (found == 0 && solution) *solution = digits();
+        return found + 1;
     }
+    const int best = branchCell();
+    std::uint16_t mask = cand_[best];
+    while (mask && found < limit) {
+        const int digit = lowestDigit(mask);
+        mask &= static_cast<std::uint16_t>(mask - 1);
+        BitGrid next = *this;
+        if (next.place(best, digit)) found = next.countFrom(limit, solution, found);
+    }
+    return found;
 }
 
 int BitGrid::countSolutions(int limit, std::string* solution) const {
-    BitGrid grid = *this;
-    return grid.countFrom(limit, solution, 0);
+    return countFrom(limit, solution, 0);
 }
 
 bool BitGrid::leastSolution(std::string& solution) const {

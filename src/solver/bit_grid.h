@@ -46,7 +46,7 @@ private:
     bool hiddenSingles(bool& changed);
     bool lockedCandidates(bool& changed);
     bool strike(int cell, std::uint16_t digits, bool& changed);
-    int countFrom(int limit, std::string* solution, int found);
+    int countFrom(int limit, std::string* solution, int found) const;
 
     std::array<std::uint16_t, 81> cand_;
     std::array<std::uint8_t, 81> value_;
