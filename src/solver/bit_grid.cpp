@@ -24,7 +24,6 @@ struct Tables {
         std::array<std::uint8_t, 3> cells;
         std::array<std::uint8_t, 6> lineRest;
         std::array<std::uint8_t, 6> boxRest;
-        std::uint32_t units; // bits of the line and the box
     };
     std::array<Crossing, 54> crossings{};
 
@@ -71,7 +70,6 @@ struct Tables {
                             x.lineRest[nl++] = at(along);
                     }
                     const int box = 18 + (isColumn ? (third * 3 + line / 3) : (line / 3 * 3 + third));
-                    x.units = (1u << box) | (1u << (isColumn ? 9 + line : line));
                     for (std::uint8_t cell : units[box]) {
                         if (std::find(x.cells.begin(), x.cells.end(), cell) == x.cells.end())
                             x.boxRest[nb++] = cell;
@@ -127,14 +125,12 @@ bool BitGrid::assign(int cell, int digit) {
     cand_[cell] = 0;
     ++placed_;
     dirty_ |= unitMask(cell);
-    crossDirty_ |= unitMask(cell);
     for (std::uint8_t peer : t.peers[cell]) {
         std::uint16_t& mask = cand_[peer];
         if (!(mask & bit)) continue;
         mask &= static_cast<std::uint16_t>(~bit);
         if (mask == 0) return false;
         dirty_ |= unitMask(peer);
-        crossDirty_ |= unitMask(peer);
         if ((mask & (mask - 1)) == 0) queue_[queueLength_++] = peer;
     }
     return true;
@@ -175,7 +171,6 @@ bool BitGrid::strike(int cell, std::uint16_t digits, bool& changed) {
     changed = true;
     if (mask == 0) return false;
     dirty_ |= unitMask(cell);
-    crossDirty_ |= unitMask(cell);
     if ((mask & (mask - 1)) == 0) queue_[queueLength_++] = static_cast<std::uint8_t>(cell);
     return true;
 }
@@ -183,10 +178,7 @@ bool BitGrid::strike(int cell, std::uint16_t digits, bool& changed) {
 // Where a digit of a box lies on one line only, the rest of the line loses it;
 // where a digit of a line lies in one box only, the rest of the box loses it.
 bool BitGrid::lockedCandidates(bool& changed) {
-    const std::uint32_t look = crossDirty_;
-    crossDirty_ = 0;
     for (const auto& x : tables().crossings) {
-        if (!(look & x.units)) continue;
         const std::uint16_t here = cand_[x.cells[0]] | cand_[x.cells[1]] | cand_[x.cells[2]];
         if (!here) continue;
         std::uint16_t line = 0, box = 0;
@@ -267,24 +259,33 @@ int BitGrid::branchCell() const {
     return best;
 }
 
-int BitGrid::countFrom(int limit, std::string* solution, int found) const {
-    if (complete()) {
-        if (found == 0 && solution) *solution = digits();
-        return found + 1;
+// Overwrites this grid: the last candidate of each branch cell is tried in
+// place instead of on a copy.
+int BitGrid::countFrom(int limit, std::string* solution, int found) {
+    for (;;) {
+        if (complete()) {
+            if (found == 0 && solution) *solution = digits();
+            return found + 1;
+        }
+        const int best = branchCell();
+        std::uint16_t mask = cand_[best];
+        for (;;) {
+            const int digit = lowestDigit(mask);
+            mask &= static_cast<std::uint16_t>(mask - 1);
+            if (!mask) {
+                if (!place(best, digit)) return found;
+                break;
+            }
+            BitGrid next = *this;
+            if (next.place(best, digit)) found = next.countFrom(limit, solution, found);
+            if (found >= limit) return found;
+        }
     }
-    const int best = branchCell();
-    std::uint16_t mask = cand_[best];
-    while (mask && found < limit) {
-        const int digit = lowestDigit(mask);
-        mask &= static_cast<std::uint16_t>(mask - 1);
-        BitGrid next = *this;
-        if (next.place(best, digit)) found = next.countFrom(limit, solution, found);
-    }
-    return found;
 }
 
 int BitGrid::countSolutions(int limit, std::string* solution) const {
-    return countFrom(limit, solution, 0);
+    BitGrid grid = *this;
+    return grid.countFrom(limit, solution, 0);
 }
 
 bool BitGrid::leastSolution(std::string& solution) const {

@@ -46,7 +46,7 @@ private:
     bool hiddenSingles(bool& changed);
     bool lockedCandidates(bool& changed);
     bool strike(int cell, std::uint16_t digits, bool& changed);
-    int countFrom(int limit, std::string* solution, int found) const;
+    int countFrom(int limit, std::string* solution, int found);
 
     std::array<std::uint16_t, 81> cand_;
     std::array<std::uint8_t, 81> value_;
@@ -54,10 +54,8 @@ private:
     std::array<std::uint8_t, 128> queue_;       // cells waiting to be placed as naked singles
     int queueLength_ = 0;
     int placed_ = 0;
-    // Units whose candidates changed since hidden singles, and since locked
-    // candidates, last looked at them.
+    // Units whose candidates changed since hidden singles last looked at them.
     std::uint32_t dirty_ = (1u << 27) - 1;
-    std::uint32_t crossDirty_ = (1u << 27) - 1;
 };
 
 } // namespace velmar::solver
