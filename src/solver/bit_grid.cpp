@@ -288,11 +288,36 @@ int BitGrid::countSolutions(int limit, std::string* solution) const {
     return grid.countFrom(limit, solution, 0);
 }
 
+// Row-major search, lowest digit first: the first complete grid it meets is
+// the least solution. Gives up (-1) after `budget` guesses.
+int BitGrid::orderedSearch(int& budget, std::string& solution) const {
+    if (complete()) {
+        solution = digits();
+        return 1;
+    }
+    int cell = 0;
+    while (value_[cell] != 0) ++cell;
+    for (std::uint16_t mask = cand_[cell]; mask; mask &= static_cast<std::uint16_t>(mask - 1)) {
+        if (--budget < 0) return -1;
+        BitGrid next = *this;
+        if (!next.place(cell, lowestDigit(mask))) continue;
+        const int found = next.orderedSearch(budget, solution);
+        if (found != 0) return found;
+    }
+    return 0;
+}
+
 bool BitGrid::leastSolution(std::string& solution) const {
-    // Walk the cells in order, each time keeping the lowest digit that still
-    // leaves a solution. A known solution bounds the digits worth testing, and
-    // each test is a fast most-constrained-first search, so a sparse puzzle
-    // cannot trap the walk in a long row-major search.
+    // Most puzzles with several solutions give their least one to a plain
+    // row-major search at once; a short budget keeps the rare hard case from
+    // trapping it.
+    int budget = 200;
+    const int quick = orderedSearch(budget, solution);
+    if (quick >= 0) return quick == 1;
+
+    // Otherwise walk the cells in order, each time keeping the lowest digit
+    // that still leaves a solution. A known solution bounds the digits worth
+    // testing, and each test is a fast most-constrained-first search.
     std::string known;
     if (countSolutions(1, &known) == 0) return false;
     BitGrid grid = *this;

@@ -43,6 +43,7 @@ private:
     bool assign(int cell, int digit);
     bool propagate(bool withCrossings);
     int branchCell() const;
+    int orderedSearch(int& budget, std::string& solution) const;
     bool hiddenSingles(bool& changed);
     bool lockedCandidates(bool& changed);
     bool strike(int cell, std::uint16_t digits, bool& changed);
