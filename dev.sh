@@ -69,6 +69,9 @@ bench() {
     echo "== Uniqueness test per puzzle"
     "$root/build/bench/solver_bench" "$data"/puzzles2_17_clue.txt "$data"/random_minimal_20k.txt \
         "$data"/puzzles3_magictour_top1465.txt "$data"/puzzles5_forum_hardest_1905_11plus.txt
+    echo "== The literal reference search, first 50 puzzles of each file, for scale"
+    "$root/build/bench/solver_bench" --literal 50 "$data"/puzzles2_17_clue.txt "$data"/random_minimal_20k.txt \
+        "$data"/puzzles3_magictour_top1465.txt "$data"/puzzles5_forum_hardest_1905_11plus.txt
     echo "== Uniqueness test on inputs built to be hard"
     "$root/build/bench/solver_bench" --adversarial "$data"/puzzles2_17_clue.txt \
         "$data"/puzzles3_magictour_top1465.txt "$data"/puzzles5_forum_hardest_1905_11plus.txt

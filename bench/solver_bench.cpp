@@ -2,10 +2,14 @@
 // Times the whole uniqueness test per puzzle and prints the mean, 99th
 // percentile and worst time of each set.
 //   solver_bench FILE... [--limit N]   puzzle files, one puzzle a line
+//   solver_bench --literal N FILE...      the same for the literal reference
+//       search the tests keep (first N puzzles of each file; those that exceed
+//       its work budget are counted apart)
 //   solver_bench --adversarial [FILE...] inputs built to be hard: empty and
 //       very sparse boards, givens with a quiet contradiction, and from each
 //       file's first 1000 puzzles one clue removed (several solutions) or one
 //       wrong clue added (no solution)
+#include "literal_solver.h"
 #include "puzzle_generator.h"
 #include "solver/solver.h"
 
@@ -52,6 +56,24 @@ std::vector<int> timeSet(const std::string& label, const std::vector<std::string
                 puzzles.empty() ? 0 : total / static_cast<double>(puzzles.size()), p99, worst,
                 codes[0], codes[1], codes[2]);
     return codes;
+}
+
+void timeLiteral(const std::string& label, const std::vector<std::string>& puzzles) {
+    constexpr long kBudget = 20'000'000; // candidate recomputations per search
+    double total = 0, worst = 0;
+    int finished = 0;
+    for (const std::string& puzzle : puzzles) {
+        const auto start = std::chrono::steady_clock::now();
+        const auto report = velmar::literal::TestUniqueness(puzzle, false, kBudget);
+        const double us =
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+        if (!report) continue;
+        ++finished;
+        total += us;
+        worst = std::max(worst, us);
+    }
+    std::printf("%-45s %8d %10.0f %10s %10.0f  %zu over budget\n", label.c_str(), finished,
+                finished ? total / finished : 0.0, "-", worst, puzzles.size() - finished);
 }
 
 std::string baseName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
@@ -105,10 +127,13 @@ int main(int argc, char** argv) {
     std::vector<std::string> files;
     std::size_t limit = 0;
     bool hard = false;
+    std::size_t literal = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--limit" && i + 1 < argc)
             limit = std::stoul(argv[++i]);
+        else if (arg == "--literal" && i + 1 < argc)
+            literal = std::stoul(argv[++i]);
         else if (arg == "--adversarial")
             hard = true;
         else
@@ -122,6 +147,10 @@ int main(int argc, char** argv) {
                 "one/none/several");
     if (hard) {
         adversarial(files);
+        return 0;
+    }
+    if (literal > 0) {
+        for (const std::string& name : files) timeLiteral(baseName(name) + " (literal)", readPuzzles(name, literal));
         return 0;
     }
     int failures = 0;
