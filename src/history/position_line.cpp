@@ -10,6 +10,8 @@
 // exactly as it was.
 #include "history/position_line.h"
 
+#include "text/trim.h"
+
 #include <array>
 #include <optional>
 
@@ -23,13 +25,6 @@ struct Entry {
     std::int32_t State = 0;
     std::string Text;
 };
-
-// Control characters count as blanks, so a CR left on a read line goes too.
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
-    return text;
-}
 
 std::optional<Entry> ParseEntry(std::string_view entry) {
     if (entry.empty() || entry[0] < '1' || entry[0] > '3') return std::nullopt;
@@ -73,7 +68,7 @@ bool ReadPositionLine(BoardCells& board, std::string_view line) {
             rest = entry.substr(comma + 1);
             entry = entry.substr(0, comma);
         }
-        auto parsed = ParseEntry(Trim(entry));
+        auto parsed = ParseEntry(TrimBlanks(entry));
         if (!parsed) return false;
         entries[i] = std::move(*parsed);
     }

@@ -2,6 +2,7 @@
 #include "model/tqj.h"
 
 #include "model/random.h"
+#include "text/trim.h"
 
 #include <utility>
 
@@ -22,13 +23,6 @@ bool allDecimal(std::string_view text) {
 }
 
 } // namespace
-
-std::string_view TrimBlanks(std::string_view text) {
-    // Control characters count as blanks too, like a line end left on a read line.
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
-    return text;
-}
 
 TQJ::TQJ() = default;
 

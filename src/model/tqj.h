@@ -56,7 +56,4 @@ private:
     std::array<TNode, 81> nodes_{};
 };
 
-// Blanks trimmed at both ends, as the string loaders compare lengths after it.
-std::string_view TrimBlanks(std::string_view text);
-
 } // namespace velmar

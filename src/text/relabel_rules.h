@@ -32,7 +32,4 @@ std::string LabelKey(std::string_view componentName, std::string_view property);
 // nothing when it keeps its current text.
 std::optional<std::string> RelabelledText(LabelKind kind, std::string_view lookedUp);
 
-// The text without leading and trailing blanks and control characters.
-std::string_view TrimBlanks(std::string_view text);
-
 } // namespace velmar

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The stored appearance applied to a board: each group takes the built-in
+// colours while its "use default" flag is "1", else the stored colours.
+#pragma once
+
+#include "storage/settings_store.h"
+
+namespace velmar {
+
+class TPICSD33;
+
+// Sets the background, font and highlight colours of the board from the
+// settings and redraws it. A colour text that is not a number makes the
+// store go back to its defaults (written at once) before the colours apply.
+void ApplyStoredAppearance(TPICSD33& board, Settings& settings, SettingsBackend& store);
+
+} // namespace velmar

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The per-user data folder (saved games, last game) and its "replay"
+// sub-folder. VELMAR_DATA_DIR names another folder, so tests never touch the
+// user's own files.
+#pragma once
+
+#include <QString>
+
+namespace velmar {
+
+// The data folder's path, ending in "/".
+QString DataFolder();
+// Creates the folder and its "replay" sub-folder when missing; a failure is
+// left to the code that writes there.
+void EnsureDataFolder(const QString& folder);
+
+} // namespace velmar

@@ -1,0 +1,420 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's construction: the controls at their classic places, the
+// commands with their menus and tool bars, and the start-up sequence.
+#include "ui/main_window.h"
+
+#include "model/puzzle_bank.h"
+#include "ui/appearance_apply.h"
+#include "ui/board_widget.h"
+#include "ui/color_grid.h"
+#include "ui/data_folder.h"
+#include "ui/digit_counter.h"
+#include "ui/prompter.h"
+#include "ui/qt_settings_store.h"
+#include "ui/time_label.h"
+#include "ui/ui_text.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPainter>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <variant>
+
+namespace velmar {
+
+namespace {
+
+// Client-area geometry of the classic window.
+constexpr int kTopBarHeight = 29;
+constexpr QRect kBoardFrame(6, 31, 466, 462);
+constexpr QPoint kBoardInFrame(25, 20);
+constexpr int kPanelLeft = 476;
+constexpr int kPanelWidth = 114;
+constexpr int kBottomBarTop = 495;
+constexpr int kBottomBarHeight = 26;
+
+// The frame around the board with the row letters and column digits.
+class BoardFrame : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::Mid));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        QFont f = font();
+        f.setBold(true);
+        f.setPointSize(9);
+        p.setFont(f);
+        p.setPen(palette().color(QPalette::WindowText));
+        for (int i = 1; i <= 9; ++i) {
+            const QRect cell = TPICSD33::CellRect(i, i).translated(kBoardInFrame);
+            p.drawText(QRect(cell.left(), 1, cell.width(), kBoardInFrame.y() - 2), Qt::AlignCenter,
+                       QString::number(i));
+            p.drawText(QRect(1, cell.top(), kBoardInFrame.x() - 2, cell.height()), Qt::AlignCenter,
+                       QString(QChar('A' + i - 1)));
+        }
+    }
+};
+
+QToolBar* MakeToolBar(QWidget* parent, const char* name, int iconSide) {
+    auto* bar = new QToolBar(parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(iconSide, iconSide));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bar->setContentsMargins(2, 0, 2, 0);
+    return bar;
+}
+
+QString Name(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+} // namespace
+
+TForm1::TForm1(MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent), services_(std::move(services)) {
+    prompter_ = services_.prompter;
+    if (!prompter_) {
+        ownPrompter_ = std::make_unique<MessageBoxPrompter>(this, active_);
+        prompter_ = ownPrompter_.get();
+    }
+    store_ = services_.settings;
+    if (!store_) {
+        ownSettings_ = std::make_unique<QtSettingsStore>();
+        store_ = ownSettings_.get();
+    }
+    bank_ = services_.bank ? services_.bank : &PuzzleBank::builtIn();
+    setObjectName(QStringLiteral("Form1"));
+    // A fixed single border: system menu, minimise and close only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(PaintedIcon(IconId::Application));
+    BuildLayout();
+    BuildCommands();
+    BuildMenus();
+    BuildToolBars();
+    MainWindowCreate();
+}
+
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::BuildLayout() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client_);
+
+    boardFrame_ = new BoardFrame(client_);
+    boardFrame_->setGeometry(kBoardFrame);
+    sd991_ = new TPICSD33(boardFrame_);
+    sd991_->setObjectName(QStringLiteral("sd991"));
+    sd991_->move(kBoardInFrame);
+    // The main window's board values.
+    BoardProperties& p = sd991_->properties();
+    p.UNFoucsColor1 = p.UNFoucsColor2 = p.FoucsColor1 = p.FoucsColor2 = 14284791;
+    p.FONTSize1 = p.FONTSize2 = 20;
+    p.FONTSize3 = 10;
+    p.FONTColor1 = kBlack;
+    p.FONTColor2 = kBlue;
+    p.FONTColor3 = kBlack;
+    p.errorcolor = 239;
+    p.highcolor = 9813909;
+
+    grpshowcandidates_ = new QGroupBox(client_);
+    grpshowcandidates_->setObjectName(QStringLiteral("grpshowcandidates"));
+    grpshowcandidates_->setGeometry(kPanelLeft, 29, kPanelWidth, 172);
+    rb_none_ = new QRadioButton(grpshowcandidates_);
+    rb_all_ = new QRadioButton(grpshowcandidates_);
+    rb_one_ = new QRadioButton(grpshowcandidates_);
+    const std::array<std::pair<QRadioButton*, const char*>, 3> radios = {
+        {{rb_none_, "rb_none"}, {rb_all_, "rb_all"}, {rb_one_, "rb_one"}}};
+    for (int i = 0; i < 3; ++i) {
+        radios[i].first->setObjectName(QString::fromLatin1(radios[i].second));
+        radios[i].first->setGeometry(5, 18 + i * 19, kPanelWidth - 7, 19);
+        connect(radios[i].first, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) OnModeToggled();
+        });
+    }
+    rb_none_->setChecked(true);
+    digitGroup_ = new QButtonGroup(this);
+    for (int d = 1; d <= 9; ++d) {
+        auto* b = new QToolButton(grpshowcandidates_);
+        b->setObjectName(QStringLiteral("disnote%1").arg(d));
+        b->setCheckable(true);
+        b->setGeometry(11 + ((d - 1) % 3) * 31, 82 + ((d - 1) / 3) * 28, 29, 26);
+        QFont f = b->font();
+        f.setBold(true);
+        f.setPointSize(11);
+        b->setFont(f);
+        b->setContextMenuPolicy(Qt::PreventContextMenu);
+        digitGroup_->addButton(b, d);
+        connect(b, &QToolButton::clicked, this, [this, d] { SelectDigit(d); });
+        disnote_[d - 1] = b;
+    }
+
+    grpColorPanel_ = new QGroupBox(client_);
+    grpColorPanel_->setObjectName(QStringLiteral("grpColorPanel"));
+    grpColorPanel_->setGeometry(kPanelLeft, 203, kPanelWidth, 158);
+    chkcolor_ = new QCheckBox(grpColorPanel_);
+    chkcolor_->setObjectName(QStringLiteral("chkcolor"));
+    chkcolor_->setGeometry(5, 18, kPanelWidth - 7, 19);
+    colorgrid1_ = new TColorGrid(grpColorPanel_);
+    colorgrid1_->setObjectName(QStringLiteral("colorgrid1"));
+    colorgrid1_->setGeometry(13, 40, 88, 84);
+    bt_clearcolor_ = new QToolButton(grpColorPanel_);
+    bt_clearcolor_->setObjectName(QStringLiteral("bt_clearcolor"));
+    bt_clearcolor_->setGeometry(8, 128, kPanelWidth - 16, 24);
+    connect(bt_clearcolor_, &QToolButton::clicked, this,
+            [this] { ResetColors(*sd991_, marks_, SelectedDigit(), true); });
+
+    for (int d = 1; d <= 9; ++d) {
+        auto* bar = new Tmousepb(client_);
+        bar->setObjectName(QStringLiteral("ProgressBar%1").arg(d));
+        bar->setGeometry(kPanelLeft + 3 + (d - 1) * 12, 366, 11, 126);
+        // A press on bar n is the same press on digit button n.
+        connect(bar, &Tmousepb::pressed, this, [this, d](Qt::MouseButton button) {
+            if (button == Qt::LeftButton && disnote_[d - 1]->isEnabled()) disnote_[d - 1]->click();
+        });
+        counters_[d - 1] = bar;
+    }
+
+    topBar_ = MakeToolBar(client_, "ToolBar1", 20);
+    topBar_->setGeometry(0, 0, kClientWidth, kTopBarHeight);
+    bottomBar_ = MakeToolBar(client_, "ToolBar2", 18);
+    bottomBar_->setGeometry(0, kBottomBarTop, kClientWidth, kBottomBarHeight);
+
+    TimeLabel1_ = new TTimeLabel(topBar_);
+    TimeLabel1_->setObjectName(QStringLiteral("TimeLabel1"));
+    TimeLabel1_->setFixedSize(72, 21);
+    TimeLabel1_->setTimeinterval(100);
+    TimeLabel1_->setMS(0);
+    ndtxt_ = new QLabel(topBar_);
+    ndtxt_->setObjectName(QStringLiteral("ndtxt"));
+    {
+        QFont f = ndtxt_->font();
+        f.setBold(true);
+        ndtxt_->setFont(f);
+    }
+    cbautoupdate_ = new QCheckBox(bottomBar_);
+    cbautoupdate_->setObjectName(QStringLiteral("cbautoupdate"));
+    cbautoupdate_->setChecked(true);
+    WC_Label_ = new QLabel(bottomBar_);
+    WC_Label_->setObjectName(QStringLiteral("WC_Label"));
+    // The finish label shows a badge rather than text of its own.
+    WC_Label_->setPixmap(PaintedIcon(IconId::Accept).pixmap(QSize(18, 18), 2.0));
+    WC_Label_->setContentsMargins(6, 0, 0, 0);
+
+    sb1_ = new QStatusBar(client_);
+    sb1_->setObjectName(QStringLiteral("sb1"));
+    sb1_->setSizeGripEnabled(false);
+    sb1_->setGeometry(0, kBottomBarTop + kBottomBarHeight, kClientWidth,
+                      kClientHeight - kBottomBarTop - kBottomBarHeight);
+    sb1_->setAutoFillBackground(true);
+    sb1_->setStyleSheet(QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); }"));
+}
+
+void TForm1::BuildCommands() {
+    for (const CommandSpec& spec : CommandTable()) {
+        auto* a = new QAction(this);
+        a->setObjectName(Name(spec.button.empty() ? spec.menu : spec.button));
+        if (!spec.button.empty()) a->setIcon(PaintedIcon(spec.icon));
+        if (spec.standardKey != QKeySequence::UnknownKey)
+            a->setShortcuts(spec.standardKey);
+        else if (!spec.shortcut.empty())
+            a->setShortcut(QKeySequence(Name(spec.shortcut)));
+        a->setEnabled(spec.ready);
+        const Command command = spec.command;
+        connect(a, &QAction::triggered, this, [this, command] { Trigger(command); });
+        connect(a, &QAction::hovered, this, [this, a] { ShowTip(a->toolTip()); });
+        actions_.push_back(a);
+        if (!spec.button.empty())
+            toolButtons_.push_back({AsciiLower(spec.button), a, !spec.menu.empty()});
+    }
+}
+
+void TForm1::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    auto addMenu = [&](const char* name) {
+        QMenu* m = bar->addMenu(QString());
+        m->setObjectName(QString::fromLatin1(name));
+        menuItems_.emplace_back(AsciiLower(name), m->menuAction());
+        menus_.push_back(m);
+        return m;
+    };
+    // A menu's entries: commands, and separators by their names.
+    using Entry = std::variant<Command, const char*>;
+    auto fill = [&](QMenu* m, std::initializer_list<Entry> entries) {
+        for (const Entry& e : entries) {
+            if (const auto* separator = std::get_if<const char*>(&e)) {
+                m->addSeparator()->setObjectName(QString::fromLatin1(*separator));
+                continue;
+            }
+            const Command c = std::get<Command>(e);
+            m->addAction(action(c));
+            // The New Game menu repeats the game list, which is labelled once.
+            if (m->objectName() != QLatin1String("mnNewGame") || c != Command::GameList)
+                menuItems_.emplace_back(AsciiLower(CommandTable()[static_cast<size_t>(c)].menu),
+                                        action(c));
+        }
+    };
+    using C = Command;
+    fill(addMenu("mnFile"), {C::SaveBoard, C::GameList, C::PrintableBoard, C::Import, "N1",
+                             C::ContinueGame, "N2", C::Exit});
+    fill(addMenu("mnNewGame"),
+         {C::VeryEasy, C::Gentle, C::Moderate, C::Tough, C::Diabolical, "N3", C::GameList});
+    QMenu* tools = addMenu("mnTools");
+    fill(tools, {C::Appearance, "N4", C::SaveReplay, C::LoadReplay, "N5", C::CopyPuzzle, "N19",
+                 C::ExportTexts});
+    QMenu* language = tools->addMenu(QString());
+    language->setObjectName(QStringLiteral("mnLanguage"));
+    menuItems_.emplace_back("mnlanguage", language->menuAction());
+    auto* choice = new QActionGroup(this);
+    const std::array<const char*, 3> names = {"mnEnglish", "mnChinese", "mnJapanese"};
+    for (size_t i = 0; i < kLanguages.size(); ++i) {
+        QAction* a = language->addAction(QString());
+        a->setObjectName(QString::fromLatin1(names[i]));
+        a->setCheckable(true);
+        a->setChecked(kLanguages[i] == Language::English);
+        choice->addAction(a);
+        const Language lang = kLanguages[i];
+        connect(a, &QAction::triggered, this, [this, lang] { LoadLanguage(lang); });
+        languageItems_.emplace_back(AsciiLower(names[i]), a);
+        menuItems_.emplace_back(AsciiLower(names[i]), a);
+    }
+
+    fill(addMenu("mnHelp"), {C::Contents, "N9", C::About});
+}
+
+void TForm1::BuildToolBars() {
+    auto add = [](QToolBar* bar, QAction* a) {
+        bar->addAction(a);
+        if (auto* b = qobject_cast<QToolButton*>(bar->widgetForAction(a)))
+            b->setObjectName(a->objectName());
+    };
+    for (Command c :
+         {Command::GameList, Command::SaveBoard, Command::PrintableBoard, Command::Import})
+        add(topBar_, action(c));
+    topBar_->addSeparator();
+    for (Command c : {Command::VeryEasy, Command::Gentle, Command::Moderate, Command::Tough,
+                      Command::Diabolical})
+        add(topBar_, action(c));
+    topBar_->addSeparator();
+    topBar_->addWidget(TimeLabel1_);
+    topBar_->addSeparator();
+    for (Command c :
+         {Command::Restart, Command::ShowSolution, Command::CopyPuzzle, Command::SavePicture})
+        add(topBar_, action(c));
+    topBar_->addWidget(ndtxt_);
+
+    bottomBar_->addWidget(cbautoupdate_);
+    add(bottomBar_, action(Command::CheckError));
+    add(bottomBar_, action(Command::ShowHint));
+    bottomBar_->addSeparator();
+    for (Command c : {Command::StartBranch, Command::AcceptBranch, Command::RejectBranch})
+        add(bottomBar_, action(c));
+    bottomBar_->addSeparator();
+    for (Command c : {Command::FirstStep, Command::BackStep, Command::NextStep, Command::LastStep,
+                      Command::PencilMode})
+        add(bottomBar_, action(c));
+    // A widget on a tool bar is shown and hidden through its tool bar action.
+    wcLabelAction_ = bottomBar_->addWidget(WC_Label_);
+}
+
+void TForm1::MainWindowCreate() {
+    // 1. settings, and with them the board's colours
+    LoadSettings(settings_, *store_);
+    ApplyStoredAppearance(*sd991_, settings_, *store_);
+    // 2. the English table, which labels the whole window
+    LoadLanguage(Language::English);
+    // 3. the digit buttons are kept in disnote_, indexed by digit
+    // 4. the caption is the application's title
+    setWindowTitle(QApplication::applicationDisplayName());
+    // 5. the data folder, its replay folder, and the folder as working directory
+    dataFolder_ = services_.dataFolder.isEmpty() ? DataFolder() : services_.dataFolder;
+    if (!dataFolder_.endsWith(QLatin1Char('/'))) dataFolder_ += QLatin1Char('/');
+    EnsureDataFolder(dataFolder_);
+    QDir::setCurrent(dataFolder_);
+    // 6. the handlers of save, branch, marking and replay are the command table's
+    // 7. marking starts with colour 11 of the grid
+    colorgrid1_->setForegroundIndex(11);
+    // 8. the board: disabled, mouse handlers wired, every cell an empty given
+    sd991_->setEnabled(false);
+    connect(sd991_, &TPICSD33::cellPressed, this, &TForm1::CellClick);
+    connect(sd991_, &TPICSD33::candidatePressed, this, &TForm1::CandidateClick);
+    connect(sd991_, &TPICSD33::cellEntered, this, &TForm1::CellEntered);
+    connect(sd991_, &TPICSD33::candidateEntered, this, &TForm1::CandidateEntered);
+    connect(sd991_, &TPICSD33::hoverLeft, this, &TForm1::ClearTip);
+    for (int i = 0; i < 81; ++i) {
+        sd991_->cells().at(i).Text.clear();
+        sd991_->cells().at(i).State = kStateGiven;
+    }
+    // 9. no colour marks
+    marks_.Clear();
+    // 10. the candidate font size
+    sd991_->SetAllCandidateFontSize(sd991_->properties().FONTSize3);
+
+    // The state that the form itself starts in.
+    cbautoupdate_->setEnabled(false);
+    SetFinishLabelVisible(false);
+    TimeLabel1_->setMS(0);
+    for (Tmousepb* bar : counters_) bar->setToolTip(QStringLiteral("0"));
+    qApp->installEventFilter(this); // key preview: digits and Tab before any control
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QRadioButton* TForm1::modeButton(OperationMode mode) const {
+    switch (mode) {
+    case OperationMode::AllCandidates:
+        return rb_all_;
+    case OperationMode::PartCandidates:
+        return rb_one_;
+    default:
+        return rb_none_;
+    }
+}
+
+void TForm1::SetFinishLabelVisible(bool visible) {
+    wcLabelAction_->setVisible(visible);
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    // The window becoming active closes the candidate tile.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) tileOpen_ = false;
+    QMainWindow::changeEvent(event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (history.writeLastGame) history.writeLastGame();
+    QMainWindow::closeEvent(event);
+}
+
+void TForm1::ShowTip(const QString& text) {
+    QPalette pal = sb1_->palette();
+    pal.setColor(QPalette::Window,
+                 text.isEmpty() ? palette().color(QPalette::Button) : ToQColor(7978239));
+    sb1_->setPalette(pal);
+    if (text.isEmpty())
+        sb1_->clearMessage();
+    else
+        sb1_->showMessage(text);
+}
+
+} // namespace velmar
