@@ -45,6 +45,31 @@ TEST(Chains, SingleDigitChainNeedsTheDeeperCap) {
     EXPECT_EQ(engine.counts()[kSingleDigitChain], 1);
 }
 
+TEST(Chains, PairsFromBothDigitsBeforeSingleDigit) {
+    // From A1 (37) both a chain of 3's (A1, A9, E9, E2) and a chain of pairs
+    // ending in 7 (A1, B2, B8, C8) need the cap of 4. The pairs are tried
+    // with 3 (nothing), then with 7, before any single-digit chain of A1.
+    CandidateGrid grid;
+    grid.removeIn("A2", "A8", "3").removeIn("E1", "E8", "3", {"E2"});
+    grid.set("A1", "37").set("B2", "38").set("B8", "89").set("C8", "79");
+    HintEngine engine = searchOnce(grid);
+    EXPECT_EQ(engine.hintText(), "In chain of pairs (A1, B2, B8, C8),\r\none of C8, A1 must be 7");
+    for (const char* cell : {"A7", "A8", "A9", "C1", "C2", "C3"}) {
+        EXPECT_EQ(engineCandidates(engine, cell).find('7'), std::string::npos) << cell;
+    }
+    EXPECT_EQ(engineCandidates(engine, "B2"), "38"); // no chain of 3's applied
+}
+
+TEST(Chains, GeneralizedChainsNeverStartFromDigitOne) {
+    // A6 not 1 -> A1 is 1, so not 5 -> A8 is 5 -> E8 (15) is 1: E6 would
+    // lose 1. Only starts with digit 1 find it, so the engine is stumped.
+    CandidateGrid grid;
+    grid.removeIn("A2", "A9", "1", {"A6"}).removeIn("A2", "A9", "5", {"A8"}).set("E8", "15");
+    HintEngine engine = searchOnce(grid);
+    EXPECT_EQ(engine.hintText(), "I'm stumped!");
+    EXPECT_EQ(engineCandidates(engine, "E6"), "123456789");
+}
+
 TEST(Chains, GeneralizedChainInARating) {
     std::vector<std::string> sentences;
     RatingObserver observer;
