@@ -25,7 +25,7 @@ bool printHelpIfAsked(const Command& command, const std::vector<std::string>& ar
     return false;
 }
 
-bool splitArguments(const Command& command, const std::vector<std::string>& args,
+bool splitArguments(std::string_view commandName, const std::vector<std::string>& args,
                     const std::vector<std::string_view>& known, std::vector<std::string>& options,
                     std::vector<std::string>& files) {
     bool onlyFiles = false;
@@ -34,7 +34,7 @@ bool splitArguments(const Command& command, const std::vector<std::string>& args
             onlyFiles = true;
         } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
             if (std::find(known.begin(), known.end(), arg) == known.end()) {
-                usageError(command.name, "unknown option '" + arg + "'");
+                usageError(commandName, "unknown option '" + arg + "'");
                 return false;
             }
             options.push_back(arg);

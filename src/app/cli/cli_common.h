@@ -26,7 +26,7 @@ const std::vector<Command>& commands();
 
 // Splits arguments into options ("--x") and file names. Options not in
 // `known` are reported on standard error; returns false then.
-bool splitArguments(const Command& command, const std::vector<std::string>& args,
+bool splitArguments(std::string_view commandName, const std::vector<std::string>& args,
                     const std::vector<std::string_view>& known, std::vector<std::string>& options,
                     std::vector<std::string>& files);
 

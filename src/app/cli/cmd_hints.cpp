@@ -13,16 +13,9 @@ namespace velmar::cli {
 
 namespace {
 
-const Command& findCommand(std::string_view name) {
-    for (const Command& command : commands())
-        if (command.name == name) return command;
-    static const Command none{};
-    return none;
-}
-
 int runRate(const std::vector<std::string>& args) {
     std::vector<std::string> options, files;
-    if (!splitArguments(findCommand("rate"), args, {"--steps", "--trace"}, options, files)) {
+    if (!splitArguments("rate", args, {"--steps", "--trace"}, options, files)) {
         return kUsageError;
     }
     RatingObserver observer;
@@ -49,7 +42,7 @@ const char* colourName(HighlightColour colour) {
 
 int runHint(const std::vector<std::string>& args) {
     std::vector<std::string> options, files;
-    if (!splitArguments(findCommand("hint"), args, {"--pencil"}, options, files)) {
+    if (!splitArguments("hint", args, {"--pencil"}, options, files)) {
         return kUsageError;
     }
     const bool pencil = hasOption(options, "--pencil");

@@ -10,19 +10,13 @@ namespace velmar::cli {
 
 namespace {
 
-const Command* findCommand(std::string_view name) {
-    for (const Command& command : commands())
-        if (command.name == name) return &command;
-    return nullptr;
-}
-
 // Runs `perLine` over the input of a subcommand that accepts `known` options.
 int runLines(std::string_view name, const std::vector<std::string>& args,
              const std::vector<std::string_view>& known,
              const std::function<void(const std::vector<std::string>& options,
                                       const std::string& line)>& perLine) {
     std::vector<std::string> options, files;
-    if (!splitArguments(*findCommand(name), args, known, options, files)) return kUsageError;
+    if (!splitArguments(name, args, known, options, files)) return kUsageError;
     return forEachInputLine(name, files, [&](const std::string& line) { perLine(options, line); });
 }
 
