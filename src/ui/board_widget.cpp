@@ -50,11 +50,20 @@ QRect TPICSD33::CandidateRect(int row, int col, int digit) {
             kCandidateSide};
 }
 
+int TPICSD33::LoneCandidate(int row, int col) const {
+    const TPicNode& n = cells_.cell(row, col);
+    if (n.State != kStateOpen || n.Text.size() != 1 || n.Text[0] < '1' || n.Text[0] > '9') return 0;
+    const int digit = n.Text[0] - '0';
+    return look(row, col).candidateVisible[digit - 1] ? digit : 0;
+}
+
 BoardHit TPICSD33::HitTest(QPoint pos) const {
     for (int r = 1; r <= 9; ++r) {
         if (pos.y() < CellOffset(r) || pos.y() >= CellOffset(r) + kCellSide) continue;
         for (int c = 1; c <= 9; ++c) {
             if (!CellRect(r, c).contains(pos)) continue;
+            // A single candidate drawn large is hit anywhere on its cell.
+            if (const int lone = LoneCandidate(r, c)) return {r, c, lone};
             for (int d = 1; d <= 9; ++d)
                 if (look(r, c).candidateVisible[d - 1] && CandidateRect(r, c, d).contains(pos))
                     return {r, c, d};
@@ -92,7 +101,20 @@ void TPICSD33::SetLook(int row, int col, const CellLook& changed) {
     CellLook& current = look(row, col);
     if (current == changed) return;
     current = changed;
-    update(CellRect(row, col));
+    Repaint(CellRect(row, col));
+}
+
+void TPICSD33::Repaint(const QRect& area) {
+    if (holds_ > 0)
+        pending_ |= area;
+    else
+        update(area);
+}
+
+void TPICSD33::FlushUpdates() {
+    if (pending_.isEmpty()) return;
+    update(pending_);
+    pending_ = QRegion();
 }
 
 void TPICSD33::PaintShared(int row, int col, CellLook& l) const {
@@ -254,10 +276,20 @@ void TPICSD33::PaintCell(QPainter& p, int row, int col) const {
         p.setPen(ToQColor(l.captionColor));
         p.drawText(cell, Qt::AlignCenter, l.caption);
     }
+    const int lone = LoneCandidate(row, col);
+    if (lone != 0) {
+        // A single remaining candidate shows large, on its square's colour.
+        const TColor mark = l.candidateBackground[lone - 1];
+        if (mark != l.background) p.fillRect(cell.adjusted(2, 2, -2, -2), ToQColor(mark));
+        f.setPointSize(props_.FONTSize2);
+        p.setFont(f);
+        p.setPen(ToQColor(props_.FONTColor2));
+        p.drawText(cell, Qt::AlignCenter, QString::number(lone));
+    }
     f.setPointSize(l.candidateSize);
     p.setFont(f);
     for (int d = 1; d <= 9; ++d) {
-        if (!l.candidateVisible[d - 1]) continue;
+        if (!l.candidateVisible[d - 1] || d == lone) continue;
         const QRect square = CandidateRect(row, col, d);
         p.fillRect(square, ToQColor(l.candidateBackground[d - 1]));
         p.setPen(ToQColor(l.candidateColor));
@@ -265,7 +297,7 @@ void TPICSD33::PaintCell(QPainter& p, int row, int col) const {
     }
     if (hover_.row == row && hover_.col == col) {
         // The red frame of the square under the mouse, one pixel inside it.
-        const QRect r = hover_.digit == 0
+        const QRect r = hover_.digit == 0 || lone != 0
                             ? cell.adjusted(1, 1, -2, -2)
                             : CandidateRect(row, col, hover_.digit).adjusted(1, 1, -2, 0);
         p.setPen(QPen(Qt::red, 1));
@@ -278,9 +310,11 @@ void TPICSD33::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(event->rect(), Qt::black);
+    // Only the cells of the changed region: a click repaints a few cells.
+    const QRegion& region = event->region();
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
-            if (event->rect().intersects(CellRect(r, c))) PaintCell(p, r, c);
+            if (region.intersects(CellRect(r, c))) PaintCell(p, r, c);
 }
 
 void TPICSD33::mousePressEvent(QMouseEvent* event) {
@@ -291,14 +325,16 @@ void TPICSD33::mousePressEvent(QMouseEvent* event) {
         emit candidatePressed(hit.row, hit.col, hit.digit, event->button());
     else
         emit cellPressed(hit.row, hit.col, event->button());
+    // The press may have shown or hidden candidate squares under the mouse.
+    if (isEnabled() && hover_.isCell()) SetHover(HitTest(event->position().toPoint()));
 }
 
 void TPICSD33::SetHover(BoardHit hit) {
     if (hit == hover_) return;
     const BoardHit old = hover_;
     hover_ = hit;
-    if (old.isCell()) update(CellRect(old.row, old.col));
-    if (hit.isCell()) update(CellRect(hit.row, hit.col));
+    if (old.isCell()) Repaint(CellRect(old.row, old.col));
+    if (hit.isCell()) Repaint(CellRect(hit.row, hit.col));
     if (old.isCell()) emit hoverLeft();
     if (hit.digit != 0)
         emit candidateEntered(hit.row, hit.col, hit.digit);

@@ -12,6 +12,7 @@
 #include "ui/tcolor.h"
 
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 
@@ -39,7 +40,8 @@ struct BoardProperties {
 };
 
 // What a press or the mouse position hits: a cell, and a candidate digit when
-// it is over one of the cell's visible candidate squares.
+// it is over one of the cell's visible candidate squares (anywhere on the cell
+// when its one candidate is drawn as a big digit).
 struct BoardHit {
     int row = 0;   // 1..9, 0 = no cell
     int col = 0;   // 1..9
@@ -71,6 +73,9 @@ class TPICSD33 : public QWidget {
     static QRect CellRect(int row, int col);
     static QRect CandidateRect(int row, int col, int digit);
     BoardHit HitTest(QPoint pos) const;
+    // The digit of an open cell whose one candidate is shown (drawn as a big
+    // digit), else 0.
+    int LoneCandidate(int row, int col) const;
     BoardHit Hover() const { return hover_; }
 
     // Redraws for each way of showing the position.
@@ -106,6 +111,26 @@ class TPICSD33 : public QWidget {
     void SetAllCandidateFontSize(int pointSize);
 
     QSize sizeHint() const override { return {kSide, kSide}; }
+
+    // Holds back screen updates while a handler rewrites many cells; the
+    // cells changed meanwhile are repainted together when the last hold ends,
+    // so a half-done position never reaches the screen.
+    class UpdateHold {
+      public:
+        explicit UpdateHold(TPICSD33& board) : board_(board) { ++board_.holds_; }
+        ~UpdateHold() {
+            if (--board_.holds_ == 0) board_.FlushUpdates();
+        }
+        UpdateHold(const UpdateHold&) = delete;
+        UpdateHold& operator=(const UpdateHold&) = delete;
+
+      private:
+        TPICSD33& board_;
+    };
+    bool updatesHeld() const { return holds_ > 0; }
+    // Shows what changed so far although a hold is on, e.g. before a message
+    // box that waits for the player.
+    void FlushUpdates();
 
   signals:
     void cellPressed(int row, int col, Qt::MouseButton button);
@@ -151,11 +176,14 @@ class TPICSD33 : public QWidget {
     void ShowHeld(const TPicNode& n, CellLook& l) const;
     void SetHover(BoardHit hit);
     void PaintCell(class QPainter& p, int row, int col) const;
+    void Repaint(const QRect& area);
 
     BoardCells cells_;
     BoardProperties props_;
     std::array<CellLook, 81> looks_{};
     BoardHit hover_;
+    int holds_ = 0;
+    QRegion pending_; // what changed while updates were held
 };
 
 } // namespace velmar

@@ -27,15 +27,11 @@ void ResetColors(TPICSD33& board, ColorMarkStore& store, int selectedDigit, bool
     if (clearStore) store.Clear();
 }
 
-void CaptureMarks(const TPICSD33& board, ColorMarkStore& store) {
-    const BoardProperties& p = board.properties();
-    auto asMark = [&p](TColor c) {
-        const bool own =
-            c == p.errorcolor || c == p.highcolor || c == p.UNFoucsColor1 || c == p.UNFoucsColor2;
-        return own ? NoMark : c;
-    };
+void CaptureMarks(const TPICSD33& board, ColorMarkStore& store, int selectedDigit) {
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c) {
+            const TColor own = board.DefaultColor(r, c, selectedDigit);
+            auto asMark = [own](TColor colour) { return colour == own ? NoMark : colour; };
             store.entry(r, c, 0) = asMark(board.CellColor(r, c));
             for (int d = 1; d <= 9; ++d)
                 store.entry(r, c, d) = asMark(board.CandidateColor(r, c, d));

@@ -34,9 +34,13 @@ class ColorMarkStore {
 // Every cell and candidate square back to the cell's default colour; with
 // clearStore the marks are forgotten too.
 void ResetColors(TPICSD33& board, ColorMarkStore& store, int selectedDigit, bool clearStore);
-// Takes the board's current colours into the store; the colours the board
-// gives by itself (error, highlight, box colours) are not marks.
-void CaptureMarks(const TPICSD33& board, ColorMarkStore& store);
+// Takes the board's current colours into the store; a square showing the
+// colour the board gives that cell by itself (box colour, highlight, error
+// colour) holds no mark. Comparing with the cell's own default rather than
+// with the list of the board's colours keeps a mark in a colour that happens
+// to be the highlight or a box colour elsewhere (the grid's yellow and white
+// are the default highlight and box colours).
+void CaptureMarks(const TPICSD33& board, ColorMarkStore& store, int selectedDigit);
 // The default colours, then the stored marks on top, then MarkWrongDigits.
 void ApplyMarks(TPICSD33& board, const ColorMarkStore& store, const TQJ& model, int selectedDigit);
 // Single digits that differ from a known solution digit take the big-digit

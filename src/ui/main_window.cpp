@@ -6,11 +6,13 @@
 #include "model/puzzle_bank.h"
 #include "ui/appearance_apply.h"
 #include "ui/board_widget.h"
+#include "ui/candidate_tile.h"
 #include "ui/color_grid.h"
 #include "ui/data_folder.h"
 #include "ui/digit_counter.h"
 #include "ui/prompter.h"
 #include "ui/qt_settings_store.h"
+#include "ui/solution_viewers.h"
 #include "ui/time_label.h"
 #include "ui/ui_text.h"
 
@@ -106,6 +108,13 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setWindowIcon(PaintedIcon(IconId::Application));
     BuildLayout();
+    // The windows play opens, created once and hidden between uses.
+    frmtile_ = new Tfrmtile(
+        *sd991_, [this] { return mode_ == OperationMode::PencilAndPaper; }, this);
+    connect(frmtile_, &Tfrmtile::written, this, &TForm1::CountDigits);
+    connect(frmtile_, &Tfrmtile::closed, this, &TForm1::CountDigits);
+    frmda_ = new Tfrmda(this);
+    Frmdas_ = new TFrmdas(this);
     BuildCommands();
     BuildMenus();
     BuildToolBars();
@@ -191,7 +200,9 @@ void TForm1::BuildLayout() {
         bar->setGeometry(kPanelLeft + 3 + (d - 1) * 12, 366, 11, 126);
         // A press on bar n is the same press on digit button n.
         connect(bar, &Tmousepb::pressed, this, [this, d](Qt::MouseButton button) {
-            if (button == Qt::LeftButton && disnote_[d - 1]->isEnabled()) disnote_[d - 1]->click();
+            if (!disnote_[d - 1]->isEnabled()) return;
+            if (button == Qt::LeftButton) disnote_[d - 1]->click();
+            if (button == Qt::RightButton) DigitRightClick(d);
         });
         counters_[d - 1] = bar;
     }
@@ -236,10 +247,12 @@ void TForm1::BuildCommands() {
         auto* a = new QAction(this);
         a->setObjectName(Name(spec.button.empty() ? spec.menu : spec.button));
         if (!spec.button.empty()) a->setIcon(PaintedIcon(spec.icon));
+        QList<QKeySequence> keys;
         if (spec.standardKey != QKeySequence::UnknownKey)
-            a->setShortcuts(spec.standardKey);
-        else if (!spec.shortcut.empty())
-            a->setShortcut(QKeySequence(Name(spec.shortcut)));
+            keys = QKeySequence::keyBindings(spec.standardKey);
+        if (!spec.shortcut.empty() && !keys.contains(QKeySequence(Name(spec.shortcut))))
+            keys << QKeySequence(Name(spec.shortcut));
+        a->setShortcuts(keys);
         a->setEnabled(spec.ready);
         const Command command = spec.command;
         connect(a, &QAction::triggered, this, [this, command] { Trigger(command); });
@@ -373,6 +386,7 @@ void TForm1::MainWindowCreate() {
 
     // The state that the form itself starts in.
     cbautoupdate_->setEnabled(false);
+    SetStepButtons({});
     SetFinishLabelVisible(false);
     TimeLabel1_->setMS(0);
     for (Tmousepb* bar : counters_) bar->setToolTip(QStringLiteral("0"));
@@ -396,9 +410,20 @@ void TForm1::SetFinishLabelVisible(bool visible) {
 }
 
 void TForm1::changeEvent(QEvent* event) {
-    // The window becoming active closes the candidate tile.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) tileOpen_ = false;
+    // The window becoming active closes the candidate tile. A click on a
+    // cell that brought the window back keeps the open mark, so that the
+    // click itself is consumed by CellClick.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && frmtile_->isVisible()) {
+        const QPoint at = sd991_->mapFromGlobal(QCursor::pos());
+        if (!sd991_->rect().contains(at) || !sd991_->HitTest(at).isCell())
+            frmtile_->clearOpenMark();
+        frmtile_->hide();
+    }
     QMainWindow::changeEvent(event);
+}
+
+bool TForm1::tileOpen() const {
+    return frmtile_->openMark();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

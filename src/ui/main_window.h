@@ -40,8 +40,11 @@ namespace velmar {
 class Prompter;
 class PuzzleBank;
 class TColorGrid;
+class TFrmdas;
 class TPICSD33;
 class TTimeLabel;
+class Tfrmda;
+class Tfrmtile;
 class Tmousepb;
 
 // What the window is built over; every member left empty takes the real one.
@@ -52,12 +55,8 @@ struct MainWindowServices {
     QString dataFolder;                  // DataFolder()
 };
 
-// The move history as the window sees it until it has its own part: told
-// when a game starts, handed the board after every recount.
+// What the window hands to the last-game file when it closes.
 struct MoveHistoryHook {
-    std::function<void()> clear;
-    // The step buttons' states after recording, or nothing to leave them.
-    std::function<std::optional<StepButtons>(const BoardCells&)> record;
     // Called when the window closes, to keep the game for the next start.
     std::function<void()> writeLastGame;
 };
@@ -81,6 +80,19 @@ class TForm1 : public QMainWindow {
     int SelectedDigit() const;
     std::string DisplayDigits() const;
     OperationMode Mode() const { return mode_; }
+
+    // Checking, solution and restart.
+    void CheckError();
+    void ShowSolution();
+    void RestartGame();
+
+    // The move history: the step log and the four step buttons' moves.
+    enum class StepMove { First, Back, Next, Last };
+    void GoStep(StepMove move);
+    // A stored position onto the board, then the mode its candidates call
+    // for; false (nothing changed) for a damaged line.
+    bool ReadPositionLine(std::string_view line);
+    StepLog& stepLog() { return frmstep_; }
 
     // Language.
     void LoadLanguage(Language language);
@@ -111,8 +123,12 @@ class TForm1 : public QMainWindow {
     ColorMarkStore& marks() { return marks_; }
     const Settings& settings() const { return settings_; }
     const QString& dataFolder() const { return dataFolder_; }
-    bool tileOpen() const { return tileOpen_; }
+    bool tileOpen() const;
+    Tfrmtile* tile() const { return frmtile_; }
+    Tfrmda* solutionViewer() const { return frmda_; }
+    TFrmdas* solutionsViewer() const { return Frmdas_; }
     bool candidatesOn() const { return candidatesOn_; }
+    bool allowAllUp() const { return allowAllUp_; }
 
     MoveHistoryHook history;
 
@@ -147,6 +163,18 @@ class TForm1 : public QMainWindow {
     bool AutoUpdateActive() const;
     void CellClick(int row, int col, Qt::MouseButton button);
     void CandidateClick(int row, int col, int digit, Qt::MouseButton button);
+    void AfterMove(std::string_view messageKey, bool cellPath);
+    void RedrawForMode();
+    void MarkClick(int row, int col, int digit, Qt::MouseButton button);
+    // The press that comes while the tile is open closes it and ends there.
+    bool CloseTileForClick();
+    void DigitRightClick(int digit);
+    // Asked before "Pencil and Paper" is chosen; false stops the change.
+    bool ConfirmPencilMode();
+    void SelectMode(OperationMode mode);
+    void OpenTile(int row, int col);
+    void RecordStep();
+    void ShowSolutionBoard(const std::string& solution);
     void CellEntered(int row, int col);
     void CandidateEntered();
     void RefreshLevelLabel();
@@ -168,8 +196,12 @@ class TForm1 : public QMainWindow {
     QString dataFolder_;
     OperationMode mode_ = OperationMode::PencilAndPaper;
     bool candidatesOn_ = false;
-    bool tileOpen_ = false;
+    bool allowAllUp_ = false;
     bool gameLoaded_ = false;
+    StepLog frmstep_;
+    Tfrmtile* frmtile_ = nullptr;
+    Tfrmda* frmda_ = nullptr;
+    TFrmdas* Frmdas_ = nullptr;
 
     std::vector<QAction*> actions_;
     std::vector<std::pair<std::string, QAction*>> menuItems_; // menus and items, in order

@@ -5,9 +5,11 @@
 
 #include "text/relabel_rules.h"
 #include "ui/board_widget.h"
+#include "ui/candidate_tile.h"
 #include "ui/color_grid.h"
 #include "ui/digit_counter.h"
 #include "ui/prompter.h"
+#include "ui/solution_viewers.h"
 #include "ui/time_label.h"
 #include "ui/ui_text.h"
 
@@ -86,6 +88,11 @@ void TForm1::ApplyLanguage() {
     for (QToolButton* b : disnote_) b->setToolTip(hint(Lower(b)));
     // 5. the standard font
     ApplyStandardFont(this);
+    // The play windows' own texts.
+    frmtile_->Relabel(active_);
+    frmda_->Relabel(active_);
+    Frmdas_->Relabel(active_);
+    ApplyStandardFont(Frmdas_);
 }
 
 void TForm1::ApplyStandardFont(QWidget* form) {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's game actions: a new game, the digit counters, digit
 // selection, the operation modes, the key preview and the status-line tips.
-// Cell and candidate clicks are the play input's; they do nothing here yet.
 #include "ui/main_window.h"
 
 #include "model/puzzle_bank.h"
 #include "model/random.h"
 #include "ui/board_widget.h"
+#include "ui/candidate_tile.h"
 #include "ui/color_grid.h"
 #include "ui/digit_counter.h"
 #include "ui/prompter.h"
@@ -19,6 +19,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QUrl>
@@ -39,7 +40,28 @@ void TForm1::Trigger(Command command) {
     if (level >= 0) return NewGame(level);
     switch (command) {
     case Command::PencilMode:
-        rb_none_->click();
+        if (ConfirmPencilMode()) rb_none_->click();
+        break;
+    case Command::CheckError:
+        CheckError();
+        break;
+    case Command::ShowSolution:
+        ShowSolution();
+        break;
+    case Command::Restart:
+        RestartGame();
+        break;
+    case Command::FirstStep:
+        GoStep(StepMove::First);
+        break;
+    case Command::BackStep:
+        GoStep(StepMove::Back);
+        break;
+    case Command::NextStep:
+        GoStep(StepMove::Next);
+        break;
+    case Command::LastStep:
+        GoStep(StepMove::Last);
         break;
     case Command::ExportTexts:
         ExportTextsToDataFolder();
@@ -62,6 +84,7 @@ void TForm1::NewGame(int level) {
     // A bank list too short to draw from leaves the game as it is.
     if (level < 0 || level >= kBankLevels || bank_->lineCount(level) < 2) return;
     TPICSD33& board = *sd991_;
+    const TPICSD33::UpdateHold hold(board);
     // 1. an empty board without colours or marks
     QJ1_.ClearSolution();
     for (int i = 0; i < 81; ++i) {
@@ -108,7 +131,7 @@ void TForm1::NewGame(int level) {
     // 9. digit 1 selected and the board redrawn for the mode
     SelectDigit(1);
     // 10. a fresh history
-    if (history.clear) history.clear();
+    frmstep_.StartLog(board.cells());
     candidatesOn_ = false;
     // 11. nothing to step through yet
     SetStepButtons({});
@@ -120,7 +143,8 @@ void TForm1::NewGame(int level) {
     // 14. one digit at a time
     SetDigitGrouping(true);
     // 15. the tile is closed
-    tileOpen_ = false;
+    frmtile_->clearOpenMark();
+    frmtile_->hide();
 }
 
 void TForm1::CountDigits() {
@@ -135,8 +159,7 @@ void TForm1::CountDigits() {
         counters_[d]->setBarColor(counts[d] >= 9 ? kRed : kBlue);
         counters_[d]->setToolTip(QString::number(counts[d]));
     }
-    if (history.record)
-        if (auto buttons = history.record(sd991_->cells())) SetStepButtons(*buttons);
+    RecordStep();
 }
 
 void TForm1::SetStepButtons(const StepButtons& buttons) {
@@ -202,8 +225,9 @@ void TForm1::ApplyMarksNow() {
 }
 
 void TForm1::SelectDigit(int digit) {
-    PressDigit(digit);
     TPICSD33& board = *sd991_;
+    const TPICSD33::UpdateHold hold(board);
+    PressDigit(digit);
     switch (mode_) {
     case OperationMode::PencilAndPaper:
         board.RedrawPencil();
@@ -249,6 +273,7 @@ void TForm1::FillCandidates() {
 void TForm1::ModeChanged(OperationMode newMode) {
     mode_ = newMode;
     TPICSD33& board = *sd991_;
+    const TPICSD33::UpdateHold hold(board);
     BoardCells& cells = board.cells();
     switch (newMode) {
     case OperationMode::PencilAndPaper:
@@ -258,7 +283,10 @@ void TForm1::ModeChanged(OperationMode newMode) {
         candidatesOn_ = false;
         cbautoupdate_->setEnabled(false);
         board.RedrawPencil();
-        if (SelectedDigit() == 0) PressDigit(1);
+        if (SelectedDigit() == 0) {
+            allowAllUp_ = false;
+            PressDigit(1);
+        }
         HighlightSelected(board, SelectedDigit());
         SetDigitGrouping(true);
         break;
@@ -271,9 +299,11 @@ void TForm1::ModeChanged(OperationMode newMode) {
         FillCandidates();
         if (all) {
             board.RedrawAll();
+            allowAllUp_ = true;
             SetDigitGrouping(true);
         } else {
             const int d = SelectedDigit() != 0 ? SelectedDigit() : 1;
+            allowAllUp_ = false;
             SetDigitGrouping(false);
             PressDigit(d);
             board.RedrawForDigit(d);
@@ -285,14 +315,6 @@ void TForm1::ModeChanged(OperationMode newMode) {
     }
     ApplyMarksNow();
     CountDigits();
-}
-
-void TForm1::CellClick(int, int, Qt::MouseButton) {
-    // Play input arrives with the play logic.
-}
-
-void TForm1::CandidateClick(int, int, int, Qt::MouseButton) {
-    // Play input arrives with the play logic.
 }
 
 void TForm1::CellEntered(int row, int col) {
@@ -324,6 +346,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         const int k = key->key();
         const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         if (plain && k >= Qt::Key_1 && k <= Qt::Key_9) {
+            const TPICSD33::UpdateHold hold(*sd991_);
             SelectDigit(k - Qt::Key_0);
             sd991_->RedrawFiltered(DisplayDigits());
             ApplyMarksNow();
@@ -340,7 +363,27 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             SelectDigit(next);
             return true;
         }
+        // The modes change by a click only: the arrow keys would move to
+        // "Pencil and Paper" without the question, and Space on it asks too.
+        const bool modeButton = widget == rb_none_ || widget == rb_all_ || widget == rb_one_;
+        if (modeButton &&
+            (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Left || k == Qt::Key_Right))
+            return true;
+        if (widget == rb_none_ && k == Qt::Key_Space) return !ConfirmPencilMode();
         return false;
+    }
+    if (event->type() == QEvent::MouseButtonPress && ours) {
+        const auto button = static_cast<QMouseEvent*>(event)->button();
+        // A right click on a digit button selects several digits.
+        const auto digit = std::find(disnote_.begin(), disnote_.end(), widget);
+        if (digit != disnote_.end() && button == Qt::RightButton) {
+            if (widget->isEnabled())
+                DigitRightClick(static_cast<int>(digit - disnote_.begin()) + 1);
+            return true;
+        }
+        // Pressing "Pencil and Paper" asks before edited candidates go.
+        if (widget == rb_none_ && button == Qt::LeftButton && rb_none_->isEnabled())
+            return !ConfirmPencilMode();
     }
     // Status-line tips: a control's hint while the mouse is over it.
     if (!ours || widget == this) return false;

@@ -75,6 +75,13 @@ class BoardWidgetTest : public QObject {
         QCOMPARE(board.HitTest({421, 421}), BoardHit{});
         QCOMPARE(board.HitTest({419, 419}), (BoardHit{9, 9, 0}));
 
+        // A single candidate is drawn large and hit anywhere on its cell.
+        Put(board, 3, 3, "7", kStateOpen, false);
+        board.RedrawAll();
+        QCOMPARE(board.LoneCandidate(3, 3), 7);
+        QCOMPARE(board.HitTest(TPICSD33::CellRect(3, 3).center()), (BoardHit{3, 3, 7}));
+        QCOMPARE(board.LoneCandidate(2, 5), 0);
+
         // A disabled board takes no clicks.
         board.setEnabled(false);
         QTest::mouseClick(&board, Qt::LeftButton, {}, five.center());
@@ -83,7 +90,7 @@ class BoardWidgetTest : public QObject {
 
     void hoverReportsEnterAndLeave() {
         TPICSD33 board;
-        Put(board, 1, 1, "1", kStateOpen, false);
+        Put(board, 1, 1, "12", kStateOpen, false);
         board.RedrawAll();
         QSignalSpy cellEnter(&board, &TPICSD33::cellEntered);
         QSignalSpy candEnter(&board, &TPICSD33::candidateEntered);
@@ -149,11 +156,21 @@ class BoardWidgetTest : public QObject {
         ResetColors(board, store, 3, true);
         board.SetCellColor(5, 5, 0x00AA00);
         board.SetCandidateColor(5, 5, 4, 0x0000AA);
-        CaptureMarks(board, store);
+        CaptureMarks(board, store, 3);
         QCOMPARE(store.entry(5, 5, 0), TColor{0x00AA00});
         QCOMPARE(store.entry(5, 5, 4), TColor{0x0000AA});
         QCOMPARE(store.entry(1, 1, 0), NoMark); // highlight is not a mark
         QCOMPARE(store.entry(1, 2, 0), NoMark); // nor the error colour
+        // The highlight colour or the other box's colour on a cell that does
+        // not show them by itself is a mark.
+        board.SetCellColor(4, 2, p.highcolor);
+        board.SetCellColor(5, 5, p.UNFoucsColor2);
+        CaptureMarks(board, store, 3);
+        QCOMPARE(store.entry(4, 2, 0), p.highcolor);
+        QCOMPARE(store.entry(5, 5, 0), p.UNFoucsColor2);
+        board.SetCellColor(4, 2, p.UNFoucsColor2);
+        board.SetCellColor(5, 5, 0x00AA00);
+        CaptureMarks(board, store, 3);
         ResetColors(board, store, 3, false);
         QCOMPARE(board.CellColor(5, 5), p.UNFoucsColor1);
         ApplyMarks(board, store, model, 3);

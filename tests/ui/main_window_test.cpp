@@ -77,13 +77,13 @@ class MainWindowTest : public QObject {
     void newGameAtEveryLevel() {
         WindowFixture f;
         TForm1& w = *f.window;
-        int cleared = 0;
-        w.history.clear = [&cleared] { ++cleared; };
         const char* labels[] = {"  Level:Very Easy", "  Level:Gentle", "  Level:Moderate",
                                 "  Level:Tough", "  Level:Diabolical"};
         for (int level = 0; level < 5; ++level) {
             w.NewGame(level);
-            QCOMPARE(cleared, level + 1);
+            // A fresh history holds the dealt position only.
+            QCOMPARE(w.stepLog().Entries().size(), size_t{1});
+            QCOMPARE(w.stepLog().Cursor(), 0);
             QCOMPARE(w.levelLabel()->text(), QString::fromLatin1(labels[level]));
             QCOMPARE(w.board()->properties().nd, level);
             QVERIFY(w.board()->isEnabled());
@@ -143,7 +143,7 @@ class MainWindowTest : public QObject {
         QVERIFY(w.board()->CandidateVisible(open->Row, open->Col, open->Text[0] - '0'));
         w.markingBox()->setChecked(true);
         w.board()->SetCellColor(1, 1, 0x123456);
-        CaptureMarks(*w.board(), w.marks());
+        CaptureMarks(*w.board(), w.marks(), w.SelectedDigit());
         QVERIFY(!w.marks().IsEmpty());
         w.SetFinishLabelVisible(true);
         w.clock()->setTimerenabled(false);
@@ -189,12 +189,6 @@ class MainWindowTest : public QObject {
         WindowFixture f;
         TForm1& w = *f.window;
         w.NewGame(0);
-        std::optional<StepButtons> answer = StepButtons{true, true, false, false};
-        int handed = 0;
-        w.history.record = [&](const BoardCells&) {
-            ++handed;
-            return answer;
-        };
         for (int r = 1; r <= 9; ++r)
             for (int c = 1; c <= 9; ++c) {
                 TPicNode& n = w.board()->node(r, c);
@@ -204,13 +198,13 @@ class MainWindowTest : public QObject {
                 }
             }
         w.CountDigits();
-        QCOMPARE(handed, 1);
+        QCOMPARE(w.stepLog().Entries().size(), size_t{2});
         for (int d = 1; d <= 9; ++d) {
             QCOMPARE(w.counter(d)->position(), 9);
             QCOMPARE(w.counter(d)->barColor(), kRed);
             QCOMPARE(w.counter(d)->toolTip(), QStringLiteral("9"));
         }
-        // The history decides the step buttons.
+        // The recount recorded the board as a step.
         QVERIFY(w.action(Command::BackStep)->isEnabled());
         QVERIFY(w.action(Command::FirstStep)->isEnabled());
         QVERIFY(!w.action(Command::NextStep)->isEnabled());

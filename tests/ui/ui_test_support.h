@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tests share: a prompter that answers from a script, a small
-// bank of valid puzzles, and a main window over a memory store and a
-// temporary data folder.
+// bank of valid puzzles, a main window over a memory store and a temporary
+// data folder, and real mouse clicks on the board.
 #pragma once
 
 #include "model/puzzle_bank.h"
 #include "storage/settings_memory_store.h"
+#include "ui/board_widget.h"
 #include "ui/main_window.h"
 #include "ui/prompter.h"
 
+#include <QApplication>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 #include <string>
@@ -66,5 +69,26 @@ struct WindowFixture {
         window = std::make_unique<TForm1>(services);
     }
 };
+
+// A point of the cell outside all of its candidate squares.
+inline QPoint CellPoint(int row, int col) {
+    return TPICSD33::CellRect(row, col).topLeft() + QPoint(44, 44);
+}
+
+inline void ClickCell(TForm1& w, int row, int col, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(w.board(), button, {}, CellPoint(row, col));
+}
+
+inline void ClickCandidate(TForm1& w, int row, int col, int digit,
+                           Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(w.board(), button, {}, TPICSD33::CandidateRect(row, col, digit).center());
+}
+
+// The window on screen and active, as keys and shortcuts need it.
+inline bool ShowActive(TForm1& w) {
+    w.show();
+    QApplication::setActiveWindow(&w);
+    return QTest::qWaitForWindowActive(&w);
+}
 
 } // namespace velmar::test
