@@ -269,31 +269,20 @@ void TPICSD33::PaintCell(QPainter& p, int row, int col) const {
     p.setPen(ToQColor(l.background).darker(112));
     if (col % 3 != 0) p.drawLine(cell.topRight(), cell.bottomRight());
     if (row % 3 != 0) p.drawLine(cell.bottomLeft(), cell.bottomRight());
-    QFont f = font();
-    if (!l.caption.isEmpty()) {
-        f.setPointSize(l.captionSize);
-        p.setFont(f);
-        p.setPen(ToQColor(l.captionColor));
-        p.drawText(cell, Qt::AlignCenter, l.caption);
-    }
+    if (!l.caption.isEmpty()) DrawCentred(p, cell, l.caption, l.captionSize, l.captionColor);
     const int lone = LoneCandidate(row, col);
     if (lone != 0) {
         // A single remaining candidate shows large, on its square's colour.
         const TColor mark = l.candidateBackground[lone - 1];
         if (mark != l.background) p.fillRect(cell.adjusted(2, 2, -2, -2), ToQColor(mark));
-        f.setPointSize(props_.FONTSize2);
-        p.setFont(f);
-        p.setPen(ToQColor(props_.FONTColor2));
-        p.drawText(cell, Qt::AlignCenter, QString::number(lone));
+        DrawCentred(p, cell, QString::number(lone), props_.FONTSize2, props_.FONTColor2);
     }
-    f.setPointSize(l.candidateSize);
-    p.setFont(f);
     for (int d = 1; d <= 9; ++d) {
         if (!l.candidateVisible[d - 1] || d == lone) continue;
         const QRect square = CandidateRect(row, col, d);
         p.fillRect(square, ToQColor(l.candidateBackground[d - 1]));
-        p.setPen(ToQColor(l.candidateColor));
-        p.drawText(square.adjusted(-2, -2, 2, 2), Qt::AlignCenter, QString::number(d));
+        DrawCentred(p, square.adjusted(-2, -2, 2, 2), QString::number(d), l.candidateSize,
+                    l.candidateColor);
     }
     if (hover_.row == row && hover_.col == col) {
         // The red frame of the square under the mouse, one pixel inside it.
@@ -304,6 +293,34 @@ void TPICSD33::PaintCell(QPainter& p, int row, int col) const {
         p.setBrush(Qt::NoBrush);
         p.drawRect(r);
     }
+}
+
+void TPICSD33::DrawCentred(QPainter& p, const QRect& area, const QString& text, int pointSize,
+                           TColor colour) const {
+    QFont f = font();
+    f.setPointSize(pointSize);
+    if (text.size() != 1 || pointSize > 255 || area.width() > 255 || area.height() > 255) {
+        p.setFont(f);
+        p.setPen(ToQColor(colour));
+        p.drawText(area, Qt::AlignCenter, text);
+        return;
+    }
+    const qreal ratio = p.device()->devicePixelRatioF();
+    const quint64 key = quint64(text[0].unicode()) | quint64(pointSize) << 16 |
+                        quint64(area.width()) << 24 | quint64(area.height()) << 32 |
+                        quint64(colour & 0xFFFFFF) << 40;
+    QPixmap& glyph = glyphs_[key];
+    if (glyph.isNull() || glyph.devicePixelRatio() != ratio) {
+        glyph = QPixmap(area.size() * ratio);
+        glyph.setDevicePixelRatio(ratio);
+        glyph.fill(Qt::transparent);
+        QPainter g(&glyph);
+        g.setRenderHint(QPainter::TextAntialiasing);
+        g.setFont(f);
+        g.setPen(ToQColor(colour));
+        g.drawText(QRect(QPoint(0, 0), area.size()), Qt::AlignCenter, text);
+    }
+    p.drawPixmap(area.topLeft(), glyph);
 }
 
 void TPICSD33::paintEvent(QPaintEvent* event) {
@@ -352,6 +369,7 @@ void TPICSD33::leaveEvent(QEvent*) {
 
 void TPICSD33::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange && !isEnabled()) SetHover({});
+    if (event->type() == QEvent::FontChange) glyphs_.clear();
     QWidget::changeEvent(event);
 }
 

@@ -11,6 +11,8 @@
 #include "board/board_cells.h"
 #include "ui/tcolor.h"
 
+#include <QHash>
+#include <QPixmap>
 #include <QRect>
 #include <QRegion>
 #include <QString>
@@ -176,6 +178,10 @@ class TPICSD33 : public QWidget {
     void ShowHeld(const TPicNode& n, CellLook& l) const;
     void SetHover(BoardHit hit);
     void PaintCell(class QPainter& p, int row, int col) const;
+    // Draws text centred in `area`; one-character texts come from a cache of
+    // pre-rendered glyphs, since laying out text dominates a full repaint.
+    void DrawCentred(class QPainter& p, const QRect& area, const QString& text, int pointSize,
+                     TColor colour) const;
     void Repaint(const QRect& area);
 
     BoardCells cells_;
@@ -184,6 +190,7 @@ class TPICSD33 : public QWidget {
     BoardHit hover_;
     int holds_ = 0;
     QRegion pending_; // what changed while updates were held
+    mutable QHash<quint64, QPixmap> glyphs_;
 };
 
 } // namespace velmar
