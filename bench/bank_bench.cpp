@@ -13,7 +13,8 @@ int main() {
     using Clock = std::chrono::steady_clock;
     const auto firstStart = Clock::now();
     const velmar::PuzzleBank& bank = velmar::PuzzleBank::builtIn();
-    const double first = std::chrono::duration<double, std::milli>(Clock::now() - firstStart).count();
+    const double first =
+        std::chrono::duration<double, std::milli>(Clock::now() - firstStart).count();
     int lines = 0;
     for (int level = 0; level < velmar::kBankLevels; ++level) lines += bank.lineCount(level);
 

@@ -66,7 +66,8 @@ void timeLiteral(const std::string& label, const std::vector<std::string>& puzzl
         const auto start = std::chrono::steady_clock::now();
         const auto report = velmar::literal::TestUniqueness(puzzle, false, kBudget);
         const double us =
-            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                .count();
         if (!report) continue;
         ++finished;
         total += us;
@@ -76,7 +77,9 @@ void timeLiteral(const std::string& label, const std::vector<std::string>& puzzl
                 finished ? total / finished : 0.0, "-", worst, puzzles.size() - finished);
 }
 
-std::string baseName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+std::string baseName(const std::string& path) {
+    return path.substr(path.find_last_of('/') + 1);
+}
 
 void adversarial(const std::vector<std::string>& files) {
     std::mt19937 rng(1905);
@@ -150,7 +153,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (literal > 0) {
-        for (const std::string& name : files) timeLiteral(baseName(name) + " (literal)", readPuzzles(name, literal));
+        for (const std::string& name : files)
+            timeLiteral(baseName(name) + " (literal)", readPuzzles(name, literal));
         return 0;
     }
     int failures = 0;

@@ -40,9 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const velmar::UniquenessReport report =
             dialog ? velmar::TestUniquenessDialog(input) : velmar::TestUniqueness(input);
         require(report.result >= 0 && report.result <= 2);
-        if (report.result != velmar::kNoSolution) require(isSolution(report.first) && keepsGivens(input, report.first));
+        if (report.result != velmar::kNoSolution)
+            require(isSolution(report.first) && keepsGivens(input, report.first));
         if (report.result == velmar::kSeveralSolutions)
-            require(isSolution(report.second) && report.second != report.first && keepsGivens(input, report.second));
+            require(isSolution(report.second) && report.second != report.first &&
+                    keepsGivens(input, report.second));
     }
 
     velmar::Random random(size);

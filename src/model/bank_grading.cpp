@@ -10,7 +10,9 @@ namespace velmar {
 
 namespace {
 
-bool isGiven(char ch) { return ch >= '1' && ch <= '9'; }
+bool isGiven(char ch) {
+    return ch >= '1' && ch <= '9';
+}
 
 // "Found 3 squares ..." / "Found 3 digits ...": the subset's size.
 int subsetSize(std::string_view text) {
@@ -58,9 +60,10 @@ PuzzleProfile ProfilePuzzle(HintEngine& engine, std::string_view puzzle) {
 int GradeLevel(const PuzzleProfile& p) {
     if (p.outcome != kOutcomeSolved) return -1;
     const TechniqueCounts& c = p.counts;
-    if (c[kChainOfPairs] || c[kGeneralizedChain] || p.longestDigitChain > kShortChainCells) return 4;
-    if (c[kSingleDigitChain] || c[kRectangleCorner] || c[kRectangleExtraDigit] || c[kBandRectangle] ||
-        p.largestSubset >= 3)
+    if (c[kChainOfPairs] || c[kGeneralizedChain] || p.longestDigitChain > kShortChainCells)
+        return 4;
+    if (c[kSingleDigitChain] || c[kRectangleCorner] || c[kRectangleExtraDigit] ||
+        c[kBandRectangle] || p.largestSubset >= 3)
         return 3;
     if (c[kBoxLineReduction] || p.largestSubset == 2) return 2;
     if (c[kNakedSingle] || p.givens < kVeryEasyGivens) return 1;

@@ -18,7 +18,7 @@ struct PuzzleProfile {
     int largestSubset = 0;     // 0, or 2..4: the largest naked or hidden subset used
     int longestDigitChain = 0; // cells in the longest single-digit chain used
     int givens = 0;
-    bool symmetric = false;    // givens unchanged by a half-turn of the board
+    bool symmetric = false; // givens unchanged by a half-turn of the board
 };
 
 // Rates the givens of a puzzle line as the batch rating does.

@@ -15,7 +15,7 @@ constexpr int kBankLevels = 5;
 
 // The lists as parsed lines; each line is 81 characters.
 class PuzzleBank {
-public:
+  public:
     // The bank compiled into the program; parsed on first use.
     static const PuzzleBank& builtIn();
     // A bank over five texts of lines (LF or CR LF ends, blank lines skipped).
@@ -26,7 +26,7 @@ public:
     std::string_view line(int level, int number) const { return lines_[level][number - 1]; }
     const std::vector<std::string_view>& lines(int level) const { return lines_[level]; }
 
-private:
+  private:
     std::array<std::vector<std::string_view>, kBankLevels> lines_;
 };
 

@@ -9,7 +9,7 @@
 namespace velmar {
 
 class Random {
-public:
+  public:
     explicit Random(std::uint64_t seed) : engine_(seed) {}
 
     // Seeded from VELMAR_SEED (a decimal number) when set, else from the clock.
@@ -21,7 +21,7 @@ public:
     // exactly uniform and identical on every platform.
     int uniform(int lo, int hi);
 
-private:
+  private:
     std::mt19937_64 engine_;
 };
 

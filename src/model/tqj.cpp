@@ -12,9 +12,15 @@ namespace {
 
 constexpr int kCells = 81;
 
-bool isGivenChar(char ch) { return ch >= '1' && ch <= '9'; }
-bool isOpenChar(char ch) { return ch >= 'A' && ch <= 'I'; }
-bool isDecimal(char ch) { return ch >= '0' && ch <= '9'; }
+bool isGivenChar(char ch) {
+    return ch >= '1' && ch <= '9';
+}
+bool isOpenChar(char ch) {
+    return ch >= 'A' && ch <= 'I';
+}
+bool isDecimal(char ch) {
+    return ch >= '0' && ch <= '9';
+}
 
 bool allDecimal(std::string_view text) {
     for (char ch : text)
@@ -50,7 +56,9 @@ bool TQJ::LoadMarkedPuzzle(std::string_view marked, Random& random) {
     return true;
 }
 
-void TQJ::ShuffleSolution(int passes) { ShuffleSolution(passes, Random::instance()); }
+void TQJ::ShuffleSolution(int passes) {
+    ShuffleSolution(passes, Random::instance());
+}
 
 void TQJ::swapCells(int a, int b) {
     std::swap(nodes_[a].Digit, nodes_[b].Digit);
@@ -125,7 +133,7 @@ std::string TQJ::GetGivensString() const {
     out.reserve(kCells);
     for (const TNode& n : nodes_)
         out.push_back(n.Fixed && n.Digit >= 1 && n.Digit <= 9 ? static_cast<char>('0' + n.Digit)
-                                                                : '0');
+                                                              : '0');
     return out;
 }
 

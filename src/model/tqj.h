@@ -21,7 +21,7 @@ struct TNode {
 };
 
 class TQJ {
-public:
+  public:
     TQJ();
 
     // Loads a solution-marked string ("1".."9" givens, "A".."I" open cells with
@@ -49,7 +49,7 @@ public:
     TNode& node(int row, int col) { return nodes_[index(row, col)]; }
     const TNode& node(int row, int col) const { return nodes_[index(row, col)]; }
 
-private:
+  private:
     static int index(int row, int col) { return (row - 1) * 9 + (col - 1); }
     void swapCells(int a, int b);
 

@@ -46,8 +46,7 @@ struct Tables {
             for (int other = 0; other < 81; ++other) {
                 if (other == cell) continue;
                 const int orow = other / 9, ocol = other % 9;
-                if (orow == r || ocol == c || (orow / 3) * 3 + ocol / 3 == b)
-                {
+                if (orow == r || ocol == c || (orow / 3) * 3 + ocol / 3 == b) {
                     peers[cell][n++] = static_cast<std::uint8_t>(other);
                     peerBits[cell][other / 64] |= std::uint64_t{1} << (other % 64);
                 }
@@ -69,7 +68,8 @@ struct Tables {
                         else
                             x.lineRest[nl++] = at(along);
                     }
-                    const int box = 18 + (isColumn ? (third * 3 + line / 3) : (line / 3 * 3 + third));
+                    const int box =
+                        18 + (isColumn ? (third * 3 + line / 3) : (line / 3 * 3 + third));
                     for (std::uint8_t cell : units[box]) {
                         if (std::find(x.cells.begin(), x.cells.end(), cell) == x.cells.end())
                             x.boxRest[nb++] = cell;
@@ -81,14 +81,19 @@ struct Tables {
 };
 
 const Tables kTables;
-inline const Tables& tables() { return kTables; }
+inline const Tables& tables() {
+    return kTables;
+}
 
-int lowestDigit(std::uint16_t mask) { return std::countr_zero(mask) + 1; }
+int lowestDigit(std::uint16_t mask) {
+    return std::countr_zero(mask) + 1;
+}
 
 int bitCount(std::uint16_t mask) {
     static const auto table = [] {
         std::array<std::uint8_t, 512> counts{};
-        for (int m = 1; m < 512; ++m) counts[m] = static_cast<std::uint8_t>(counts[m >> 1] + (m & 1));
+        for (int m = 1; m < 512; ++m)
+            counts[m] = static_cast<std::uint8_t>(counts[m >> 1] + (m & 1));
         return counts;
     }();
     return table[mask];
@@ -96,7 +101,9 @@ int bitCount(std::uint16_t mask) {
 
 } // namespace
 
-std::uint32_t BitGrid::unitMask(int cell) { return tables().unitBits[cell]; }
+std::uint32_t BitGrid::unitMask(int cell) {
+    return tables().unitBits[cell];
+}
 
 BitGrid::BitGrid() {
     cand_.fill(kAll);
@@ -249,7 +256,8 @@ int BitGrid::branchCell() const {
         for (std::uint64_t left = pairs[half]; left; left &= left - 1) {
             const int i = half * 64 + std::countr_zero(left);
             const auto& peers = tables().peerBits[i];
-            const int score = std::popcount(pairs[0] & peers[0]) + std::popcount(pairs[1] & peers[1]);
+            const int score =
+                std::popcount(pairs[0] & peers[0]) + std::popcount(pairs[1] & peers[1]);
             if (score > bestScore) {
                 bestScore = score;
                 best = i;

@@ -15,7 +15,7 @@
 namespace velmar::solver {
 
 class BitGrid {
-public:
+  public:
     // An empty grid: every cell open with all nine candidates.
     BitGrid();
 
@@ -38,7 +38,7 @@ public:
     // ascending; false when there is none.
     bool leastSolution(std::string& solution) const;
 
-private:
+  private:
     static std::uint32_t unitMask(int cell);
     bool assign(int cell, int digit);
     bool propagate(bool withCrossings);
@@ -52,7 +52,7 @@ private:
     std::array<std::uint16_t, 81> cand_;
     std::array<std::uint8_t, 81> value_;
     std::array<std::uint16_t, 27> unitPlaced_; // digits placed in each unit
-    std::array<std::uint8_t, 128> queue_;       // cells waiting to be placed as naked singles
+    std::array<std::uint8_t, 128> queue_;      // cells waiting to be placed as naked singles
     int queueLength_ = 0;
     int placed_ = 0;
     // Units whose candidates changed since hidden singles last looked at them.

@@ -26,7 +26,9 @@ std::string normalise(std::string_view puzzle) {
     return out;
 }
 
-bool hasBlank(const std::string& digits) { return digits.find('0') != std::string::npos; }
+bool hasBlank(const std::string& digits) {
+    return digits.find('0') != std::string::npos;
+}
 
 // True when no two entries (non-negative values) of one row, column or box are equal.
 template <typename Entry> bool peersAgree(Entry entryAt) {
@@ -128,8 +130,12 @@ SolveResult SolveString(std::string_view puzzle) {
     return result;
 }
 
-UniquenessReport TestUniqueness(std::string_view board) { return uniqueness(board, false); }
+UniquenessReport TestUniqueness(std::string_view board) {
+    return uniqueness(board, false);
+}
 
-UniquenessReport TestUniquenessDialog(std::string_view board) { return uniqueness(board, true); }
+UniquenessReport TestUniquenessDialog(std::string_view board) {
+    return uniqueness(board, true);
+}
 
 } // namespace velmar

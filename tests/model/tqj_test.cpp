@@ -20,7 +20,8 @@ const std::string kMarked =
 
 std::string solutionOf(const std::string& marked) {
     std::string out;
-    for (char ch : marked) out.push_back(ch >= 'A' && ch <= 'I' ? static_cast<char>(ch - 'A' + '1') : ch);
+    for (char ch : marked)
+        out.push_back(ch >= 'A' && ch <= 'I' ? static_cast<char>(ch - 'A' + '1') : ch);
     return out;
 }
 

@@ -63,8 +63,9 @@ int percentile(std::vector<int> values, int pct) {
 }
 
 void printStats(const std::vector<std::vector<Made>>& bank) {
-    static const char* technique[] = {"hsingle", "nsingle", "boxline", "nsubset", "hsubset", "ur1",
-                                      "ur2",     "band",    "genchain", "dchain", "pairchain"};
+    static const char* technique[] = {"hsingle",  "nsingle", "boxline",  "nsubset",
+                                      "hsubset",  "ur1",     "ur2",      "band",
+                                      "genchain", "dchain",  "pairchain"};
     std::printf("%-11s %6s %7s %7s %7s", "level", "lines", "median", "p90", "givens");
     for (const char* name : technique) std::printf(" %9s", name);
     std::printf(" %7s\n", "sym");
@@ -123,7 +124,8 @@ int main(int argc, char** argv) {
             printStats(readBank(argv[++i]));
             return 0;
         } else {
-            std::fprintf(stderr, "usage: bankgen [--seed N] [--threads N] [--out DIR] | --stats DIR\n");
+            std::fprintf(stderr,
+                         "usage: bankgen [--seed N] [--threads N] [--out DIR] | --stats DIR\n");
             return 2;
         }
     }
@@ -133,7 +135,9 @@ int main(int argc, char** argv) {
     std::unordered_set<std::string> seen;
     std::uint64_t next = 0, made = 0, dropped = 0;
     constexpr std::uint64_t kBatch = 512;
-    auto full = [&](int level) { return static_cast<int>(bank[level].size()) >= kBankLineCounts[level]; };
+    auto full = [&](int level) {
+        return static_cast<int>(bank[level].size()) >= kBankLineCounts[level];
+    };
     auto allFull = [&] {
         for (int level = 0; level < kBankLevels; ++level)
             if (!full(level)) return false;
@@ -164,9 +168,10 @@ int main(int argc, char** argv) {
                 continue;
             bank[m.level].push_back(std::move(m));
         }
-        std::fprintf(stderr, "\r%llu made, %llu not finished by the engine; kept %zu %zu %zu %zu %zu",
-                     static_cast<unsigned long long>(made), static_cast<unsigned long long>(dropped),
-                     bank[0].size(), bank[1].size(), bank[2].size(), bank[3].size(), bank[4].size());
+        std::fprintf(
+            stderr, "\r%llu made, %llu not finished by the engine; kept %zu %zu %zu %zu %zu",
+            static_cast<unsigned long long>(made), static_cast<unsigned long long>(dropped),
+            bank[0].size(), bank[1].size(), bank[2].size(), bank[3].size(), bank[4].size());
     }
     std::fprintf(stderr, "\n");
     for (int level = 0; level < kBankLevels; ++level) {
@@ -180,8 +185,8 @@ int main(int argc, char** argv) {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("seed %llu: %llu puzzles made in %.0f s with %u threads\n",
-                static_cast<unsigned long long>(seed), static_cast<unsigned long long>(made), seconds,
-                threads);
+                static_cast<unsigned long long>(seed), static_cast<unsigned long long>(made),
+                seconds, threads);
     printStats(bank);
     return 0;
 }

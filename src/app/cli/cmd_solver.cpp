@@ -35,8 +35,8 @@ int runSolve(const std::vector<std::string>& args) {
 
 int runUnique(const std::vector<std::string>& args) {
     return runLines("unique", args, {"--dialog"}, [](const auto& options, const std::string& line) {
-        const UniquenessReport report = hasOption(options, "--dialog") ? TestUniquenessDialog(line)
-                                                                       : TestUniqueness(line);
+        const UniquenessReport report =
+            hasOption(options, "--dialog") ? TestUniquenessDialog(line) : TestUniqueness(line);
         const bool firstMeant = report.result != kNoSolution;
         const bool secondMeant = report.result == kSeveralSolutions;
         std::cout << report.result << ' ' << (firstMeant ? report.first : "-") << ' '
