@@ -243,23 +243,23 @@ void TForm1::BuildLayout() {
 }
 
 void TForm1::BuildCommands() {
-    for (const CommandSpec& spec : CommandTable()) {
+    for (const CommandSpec& entry : CommandTable()) {
         auto* a = new QAction(this);
-        a->setObjectName(Name(spec.button.empty() ? spec.menu : spec.button));
-        if (!spec.button.empty()) a->setIcon(PaintedIcon(spec.icon));
+        a->setObjectName(Name(entry.button.empty() ? entry.menu : entry.button));
+        if (!entry.button.empty()) a->setIcon(PaintedIcon(entry.icon));
         QList<QKeySequence> keys;
-        if (spec.standardKey != QKeySequence::UnknownKey)
-            keys = QKeySequence::keyBindings(spec.standardKey);
-        if (!spec.shortcut.empty() && !keys.contains(QKeySequence(Name(spec.shortcut))))
-            keys << QKeySequence(Name(spec.shortcut));
+        if (entry.standardKey != QKeySequence::UnknownKey)
+            keys = QKeySequence::keyBindings(entry.standardKey);
+        if (!entry.shortcut.empty() && !keys.contains(QKeySequence(Name(entry.shortcut))))
+            keys << QKeySequence(Name(entry.shortcut));
         a->setShortcuts(keys);
-        a->setEnabled(spec.ready);
-        const Command command = spec.command;
+        a->setEnabled(entry.ready);
+        const Command command = entry.command;
         connect(a, &QAction::triggered, this, [this, command] { Trigger(command); });
         connect(a, &QAction::hovered, this, [this, a] { ShowTip(a->toolTip()); });
         actions_.push_back(a);
-        if (!spec.button.empty())
-            toolButtons_.push_back({AsciiLower(spec.button), a, !spec.menu.empty()});
+        if (!entry.button.empty())
+            toolButtons_.push_back({AsciiLower(entry.button), a, !entry.menu.empty()});
     }
 }
 
