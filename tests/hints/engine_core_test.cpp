@@ -10,10 +10,7 @@
 namespace velmar {
 namespace {
 
-using testing::CandidateGrid;
-using testing::colourOf;
-using testing::engineCandidates;
-using testing::searchOnce;
+using namespace testing; // CandidateGrid, colourOf, engineCandidates, searchOnce
 
 TEST(EngineLayout, NumberingNamesAndPeers) {
     using namespace hints;

@@ -7,10 +7,7 @@
 namespace velmar {
 namespace {
 
-using testing::CandidateGrid;
-using testing::colourOf;
-using testing::engineCandidates;
-using testing::searchOnce;
+using namespace testing; // CandidateGrid, colourOf, engineCandidates, searchOnce
 
 // A1, A2 hold only 1 and 2; no other cell of row A or the upper left box
 // holds either, so no subset or reduction fires before the rectangles.
