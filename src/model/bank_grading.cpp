@@ -2,6 +2,7 @@
 #include "model/bank_grading.h"
 
 #include "hints/puzzle_rating.h"
+#include "model/tqj.h"
 
 #include <algorithm>
 #include <array>
@@ -80,7 +81,7 @@ std::string GivensOfMarked(std::string_view marked) {
 std::string SolutionOfMarked(std::string_view marked) {
     std::string out(marked);
     for (char& ch : out)
-        if (ch >= 'A' && ch <= 'I') ch = static_cast<char>(ch - 'A' + '1');
+        if (ch >= 'A' && ch <= 'I') ch = static_cast<char>('0' + MarkedDigit(ch));
     return out;
 }
 

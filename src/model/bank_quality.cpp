@@ -2,6 +2,7 @@
 #include "model/bank_quality.h"
 
 #include "model/bank_grading.h"
+#include "model/tqj.h"
 #include "solver/solver.h"
 
 #include <algorithm>
@@ -12,10 +13,7 @@ namespace velmar {
 namespace {
 
 bool wellFormed(std::string_view line) {
-    if (line.size() != 81) return false;
-    for (char ch : line)
-        if (!(ch >= '1' && ch <= '9') && !(ch >= 'A' && ch <= 'I')) return false;
-    return CheckGivens(SolutionOfMarked(line));
+    return IsMarkedPuzzle(line) && CheckGivens(SolutionOfMarked(line));
 }
 
 constexpr std::size_t kProblemsShown = 5;

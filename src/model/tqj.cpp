@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kCells = 81;
 
-bool isGivenChar(char ch) {
+bool isGiven(char ch) {
     return ch >= '1' && ch <= '9';
 }
 bool isOpenChar(char ch) {
@@ -30,6 +30,13 @@ bool allDecimal(std::string_view text) {
 
 } // namespace
 
+bool IsMarkedPuzzle(std::string_view marked) {
+    if (marked.size() != kCells) return false;
+    for (char ch : marked)
+        if (!isGiven(ch) && !isOpenChar(ch)) return false;
+    return true;
+}
+
 TQJ::TQJ() = default;
 
 bool TQJ::LoadMarkedPuzzle(std::string_view marked) {
@@ -38,9 +45,7 @@ bool TQJ::LoadMarkedPuzzle(std::string_view marked) {
 
 bool TQJ::LoadMarkedPuzzle(std::string_view marked, Random& random) {
     // Validate everything first so that a bad line never leaves half a board.
-    if (marked.size() < kCells) return false;
-    for (int i = 0; i < kCells; ++i)
-        if (!isGivenChar(marked[i]) && !isOpenChar(marked[i])) return false;
+    if (marked.size() < kCells || !IsMarkedPuzzle(marked.substr(0, kCells))) return false;
 
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
@@ -48,8 +53,8 @@ bool TQJ::LoadMarkedPuzzle(std::string_view marked, Random& random) {
             const char ch = marked[index(r, c)];
             n.Row = r;
             n.Col = c;
-            n.Fixed = isGivenChar(ch);
-            n.Digit = n.Fixed ? ch - '0' : ch - 'A' + 1;
+            n.Fixed = isGiven(ch);
+            n.Digit = MarkedDigit(ch);
         }
     }
     ShuffleSolution(200, random);

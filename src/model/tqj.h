@@ -20,6 +20,14 @@ struct TNode {
     bool Fixed = false;     // a given of the puzzle
 };
 
+// True when `marked` is exactly 81 characters, each a given "1".."9" or an
+// open cell "A".."I" (the letter is its solution digit).
+bool IsMarkedPuzzle(std::string_view marked);
+// The digit a solution-marked character stands for: "1".."9" as such, "A" = 1 .. "I" = 9.
+inline int MarkedDigit(char ch) {
+    return ch >= 'A' ? ch - 'A' + 1 : ch - '0';
+}
+
 class TQJ {
   public:
     TQJ();

@@ -3,6 +3,7 @@
 // lines, one result line per input line.
 #include "app/cli/command_lists.h"
 #include "board/board_cells.h"
+#include "hints/engine_layout.h"
 #include "hints/hint_dialog_model.h"
 #include "hints/puzzle_rating.h"
 #include "history/position_line.h"
@@ -62,7 +63,8 @@ int runHint(const std::vector<std::string>& args) {
             if (marks[i] == HighlightColour::White) continue;
             if (!first) std::cout << ' ';
             first = false;
-            std::cout << static_cast<char>('A' + i / 9) << i % 9 + 1 << ':' << colourName(marks[i]);
+            std::cout << hints::cellName(hints::engineCellOfIndex(i)) << ':'
+                      << colourName(marks[i]);
         }
         std::cout << '\n';
     });
