@@ -28,7 +28,10 @@ install_missing() {
 configure() {
     local dir=$1
     shift
-    cmake -S "$root" -B "$root/$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    # ccache, when present, makes rebuilds after a branch switch cheap.
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$root" -B "$root/$dir" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" "$@" >/dev/null
     cmake --build "$root/$dir" -j"$jobs"
 }
 
