@@ -9,7 +9,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 packages=(cmake g++ make qt6-base-dev libjpeg-dev xvfb xauth imagemagick fonts-liberation
-          fonts-noto-cjk libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
+          fonts-noto-cjk libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+          desktop-file-utils appstream)
 
 install_missing() {
     local missing=()
