@@ -21,7 +21,8 @@ fail() { echo "$*"; failed=1; }
 share=$prefix/share
 icons=$share/icons/hicolor
 for file in bin/velmar bin/velmar-cli share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-            share/icons/hicolor/scalable/apps/$id.svg share/velmar/help1.html share/man/man1/velmar-cli.1; do
+            share/icons/hicolor/scalable/apps/$id.svg share/velmar/help1.html \
+            share/man/man1/velmar-cli.1 share/man/man6/velmar.6; do
     [ -s "$prefix/$file" ] || fail "missing: $file"
 done
 for program in velmar velmar-cli; do
