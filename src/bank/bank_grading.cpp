@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/bank_grading.h"
+#include "bank/bank_grading.h"
 
 #include "hints/puzzle_rating.h"
 #include "model/tqj.h"
