@@ -26,13 +26,6 @@ bool AllDigits(const std::string& text) {
     return true;
 }
 
-std::string GivensLine(const velmar::BoardCells& grid) {
-    std::string line(81, '.');
-    for (int i = 0; i < 81; ++i)
-        if (grid.at(i).State == velmar::kStatePlaced) line[i] = grid.at(i).Text[0];
-    return line;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -58,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (out.layout != velmar::kLayoutCandidates) {
         velmar::BoardCells again;
         require(velmar::ReadPositionLine(again, velmar::WritePositionLine(out.grid)));
-        const velmar::PuzzleTextImport line = velmar::ImportPuzzleText(GivensLine(out.grid));
+        const velmar::PuzzleTextImport line =
+            velmar::ImportPuzzleText(velmar::ImportedPuzzleLine(out.grid));
         require(line.layout == velmar::kLayoutString);
         require(velmar::WritePositionLine(line.grid) == velmar::WritePositionLine(out.grid));
     }

@@ -183,4 +183,13 @@ PuzzleTextImport ImportPuzzleText(std::string_view utf8Text) {
     return out;
 }
 
+std::string ImportedPuzzleLine(const BoardCells& grid) {
+    std::string line(kCells, '.');
+    for (std::size_t i = 0; i < kCells; ++i) {
+        const TPicNode& node = grid.at(static_cast<int>(i));
+        if (node.State == kStatePlaced && node.Text.size() == 1) line[i] = node.Text[0];
+    }
+    return line;
+}
+
 } // namespace velmar

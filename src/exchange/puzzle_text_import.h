@@ -7,6 +7,7 @@
 
 #include "board/board_cells.h"
 
+#include <string>
 #include <string_view>
 
 namespace velmar {
@@ -30,5 +31,9 @@ struct PuzzleTextImport {
 // Whitespace is every character up to U+0020; only '1'..'9' are digits.
 // Malformed UTF-8 is read with replacement characters, never refused.
 PuzzleTextImport ImportPuzzleText(std::string_view utf8Text);
+
+// The 81-character puzzle line of an imported grid: each given's digit, '.'
+// for every other cell.
+std::string ImportedPuzzleLine(const BoardCells& grid);
 
 } // namespace velmar

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 namespace velmar {
 namespace {
 
@@ -16,6 +19,18 @@ constexpr const char* kExample1Solution =
     "586139427943275168172684953314527689825396714697841235768952341431768592259413876";
 constexpr const char* kFull =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+// "Play Puzzle" past its question: the check, then the data steps.
+struct Played {
+    PlayCheck check;
+    std::optional<PlayMode> mode;
+};
+
+Played Play(const ImportOrCreateModel& model, TQJ& game, BoardCells& board) {
+    Played played{model.CheckForPlay(), std::nullopt};
+    played.mode = model.StartGame(played.check.report, game, board);
+    return played;
+}
 
 TEST(ImportOrCreateModelTest, FreshAndFullGridsAreChecked) {
     ImportOrCreateModel model;
@@ -30,14 +45,9 @@ TEST(ImportOrCreateModelTest, FreshAndFullGridsAreChecked) {
 
     ASSERT_EQ(model.ImportText(kFull), kLayoutString);
     EXPECT_EQ(model.CheckMessageKey(model.CheckPuzzle().result), "msg_frm_new_onesolve");
-    const PlayCheck one = model.CheckForPlay();
-    ASSERT_EQ(one.gate, PlayGate::kStart);
     TQJ game;
     BoardCells board;
-    EXPECT_EQ(model.StartGame(one.report, game, board), PlayMode::kPencilAndPaper);
-    EXPECT_EQ(game.GetSolutionString(), kFull);
-    EXPECT_EQ(game.GetGivensString(), kFull);
-    EXPECT_EQ(board.GivensFromBoard(), kFull);
+    ASSERT_TRUE(Play(model, game, board).mode);
 
     // A repeated digit: not solvable, and the game stays as it was.
     std::string clash = kFull;
@@ -45,10 +55,10 @@ TEST(ImportOrCreateModelTest, FreshAndFullGridsAreChecked) {
     model.ImportText(clash);
     EXPECT_TRUE(model.grid().at(0).ErrorMark && model.grid().at(1).ErrorMark);
     EXPECT_EQ(model.CheckMessageKey(model.CheckPuzzle().result), "msg_frm_new_nosolve2");
-    const PlayCheck none = model.CheckForPlay();
-    EXPECT_EQ(none.gate, PlayGate::kRefuse);
-    EXPECT_EQ(none.messageKey, "msg_frm_new_nosolve");
-    EXPECT_FALSE(model.StartGame(none.report, game, board));
+    const Played none = Play(model, game, board);
+    EXPECT_EQ(none.check.gate, PlayGate::kRefuse);
+    EXPECT_EQ(none.check.messageKey, "msg_frm_new_nosolve");
+    EXPECT_FALSE(none.mode);
     EXPECT_EQ(game.GetSolutionString(), kFull);
 
     // Text of no layout leaves the grid as it was.
@@ -60,19 +70,23 @@ TEST(ImportOrCreateModelTest, FreshAndFullGridsAreChecked) {
 }
 
 TEST(ImportOrCreateModelTest, GivensOnlyPlayInPencilAndPaper) {
-    ImportOrCreateModel model;
-    model.ImportText(kExample1);
-    const PlayCheck check = model.CheckForPlay();
-    ASSERT_EQ(check.gate, PlayGate::kStart);
-    TQJ game;
-    BoardCells board;
-    EXPECT_EQ(model.StartGame(check.report, game, board), PlayMode::kPencilAndPaper);
-    EXPECT_EQ(game.GetSolutionString(), kExample1Solution);
-    for (int i = 0; i < 81; ++i) {
-        const bool given = kExample1[i] != '0';
-        EXPECT_EQ(board.at(i).State, given ? kStateGiven : kStateOpen);
-        EXPECT_EQ(board.at(i).Text, given ? std::string(1, kExample1[i]) : "");
-        EXPECT_EQ(game.node(i / 9 + 1, i % 9 + 1).Fixed, given);
+    // A puzzle and a full grid, each with its one solution.
+    for (const auto& [puzzle, solution] :
+         {std::pair{kExample1, kExample1Solution}, std::pair{kFull, kFull}}) {
+        ImportOrCreateModel model;
+        model.ImportText(puzzle);
+        TQJ game;
+        BoardCells board;
+        const Played played = Play(model, game, board);
+        EXPECT_EQ(played.check.gate, PlayGate::kStart);
+        EXPECT_EQ(played.mode, PlayMode::kPencilAndPaper);
+        EXPECT_EQ(game.GetSolutionString(), solution);
+        for (int i = 0; i < 81; ++i) {
+            const bool given = puzzle[i] != '0';
+            EXPECT_EQ(board.at(i).State, given ? kStateGiven : kStateOpen);
+            EXPECT_EQ(board.at(i).Text, given ? std::string(1, puzzle[i]) : "");
+            EXPECT_EQ(game.node(i / 9 + 1, i % 9 + 1).Fixed, given);
+        }
     }
 }
 
@@ -87,11 +101,11 @@ TEST(ImportOrCreateModelTest, CandidateGridPlaysInAllCandidates) {
     ASSERT_EQ(model.ImportText(test::BoxedGrid(cells)), kLayoutCandidates);
     EXPECT_EQ(model.grid().at(0).Text, "7141");
 
-    const PlayCheck check = model.CheckForPlay();
-    ASSERT_EQ(check.gate, PlayGate::kStart);
     TQJ game;
     BoardCells board;
-    EXPECT_EQ(model.StartGame(check.report, game, board), PlayMode::kAllCandidates);
+    const Played played = Play(model, game, board);
+    EXPECT_EQ(played.check.gate, PlayGate::kStart);
+    EXPECT_EQ(played.mode, PlayMode::kAllCandidates);
     EXPECT_EQ(board.at(0).Text, "714"); // each candidate once, order kept
     EXPECT_EQ(board.at(80).Text, cells[80]);
     EXPECT_EQ(board.at(1).State, kStateGiven);
@@ -154,11 +168,11 @@ TEST(ImportOrCreateModelTest, PlacedCellEmptiedByAPeerIsNoGiven) {
     ASSERT_TRUE(model.PlaceCandidate(1, 1, '8'));
     EXPECT_EQ(model.grid().cell(1, 2).Text, "");
     EXPECT_EQ(model.grid().cell(1, 2).State, kStatePlaced);
-    const PlayCheck check = model.CheckForPlay();
-    ASSERT_EQ(check.gate, PlayGate::kAsk);
     TQJ game;
     BoardCells board;
-    ASSERT_TRUE(model.StartGame(check.report, game, board));
+    const Played played = Play(model, game, board);
+    EXPECT_EQ(played.check.gate, PlayGate::kAsk);
+    ASSERT_TRUE(played.mode);
     EXPECT_EQ(board.cell(1, 2).State, kStateOpen);
     EXPECT_FALSE(game.node(1, 2).Fixed);
     EXPECT_EQ(board.cell(1, 1).State, kStateGiven);

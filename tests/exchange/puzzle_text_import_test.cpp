@@ -15,18 +15,6 @@ using test::CellsOf;
 constexpr const char* kExample1 =
     "086009000003200000002004903004000000005000700697041230008050001001760000059000006";
 
-// The givens' digits and '.' for every other cell, as the grid holds them.
-std::string Givens(const BoardCells& grid) {
-    std::string line;
-    for (int i = 0; i < 81; ++i) {
-        const TPicNode& node = grid.at(i);
-        EXPECT_TRUE(node.State == kStateOpen ||
-                    (node.State == kStatePlaced && node.Text.size() == 1));
-        line += node.State == kStatePlaced ? node.Text[0] : '.';
-    }
-    return line;
-}
-
 std::string Dotted(std::string line) {
     for (char& ch : line)
         if (ch < '1' || ch > '9') ch = '.';
@@ -36,7 +24,7 @@ std::string Dotted(std::string line) {
 TEST(PuzzleTextImportTest, EightyOneCharactersOnceTrimmed) {
     const PuzzleTextImport out = ImportPuzzleText(std::string(" \t\r\n") + kExample1 + "\r\n\n  ");
     ASSERT_EQ(out.layout, kLayoutString);
-    EXPECT_EQ(Givens(out.grid), Dotted(kExample1));
+    EXPECT_EQ(ImportedPuzzleLine(out.grid), Dotted(kExample1));
     // Each blank gets the digits no given peer holds: row 1, column 1, box 1.
     EXPECT_EQ(out.grid.at(0).Text, "1457");
     EXPECT_EQ(out.grid.at(79).Text, "2478");
@@ -48,7 +36,7 @@ TEST(PuzzleTextImportTest, EightyOneCharactersOnceTrimmed) {
     text.replace(0, 1, "\xEF\xBC\x9F");
     const PuzzleTextImport wide = ImportPuzzleText(text);
     ASSERT_EQ(wide.layout, kLayoutString);
-    EXPECT_EQ(Givens(wide.grid), Dotted(kExample1));
+    EXPECT_EQ(ImportedPuzzleLine(wide.grid), Dotted(kExample1));
 }
 
 TEST(PuzzleTextImportTest, EightyOneVisibleCharacters) {
@@ -59,7 +47,7 @@ TEST(PuzzleTextImportTest, EightyOneVisibleCharacters) {
     }
     const PuzzleTextImport out = ImportPuzzleText(spaced);
     EXPECT_EQ(out.layout, kLayoutVisible);
-    EXPECT_EQ(Givens(out.grid), Dotted(kExample1));
+    EXPECT_EQ(ImportedPuzzleLine(out.grid), Dotted(kExample1));
 
     const std::string example2 = "*8******7\n****96***\n**2**3***\n*******9*\n**9***56*\n"
                                  "***1****4\n4********\n****5**3*\n71*8*****";
@@ -80,13 +68,13 @@ TEST(PuzzleTextImportTest, BoxedGridWithDotBlanks) {
     EXPECT_EQ(boxed.substr(0, boxed.find('\n')), "*" + std::string(92, '-') + "*");
     const PuzzleTextImport out = ImportPuzzleText(boxed);
     ASSERT_EQ(out.layout, kLayoutDecorated);
-    EXPECT_EQ(Givens(out.grid), puzzle);
+    EXPECT_EQ(ImportedPuzzleLine(out.grid), puzzle);
 
     // The full-width '？' as the blank symbol, counted as one character.
     std::string wide;
     for (char ch : boxed) wide += ch == '.' ? std::string("\xEF\xBC\x9F") : std::string(1, ch);
     EXPECT_EQ(ImportPuzzleText(wide).layout, kLayoutDecorated);
-    EXPECT_EQ(Givens(ImportPuzzleText(wide).grid), puzzle);
+    EXPECT_EQ(ImportedPuzzleLine(ImportPuzzleText(wide).grid), puzzle);
 }
 
 TEST(PuzzleTextImportTest, DecoratedGridsThatDoNotCount) {
@@ -105,7 +93,7 @@ TEST(PuzzleTextImportTest, DecoratedGridOfDigitsOnlyAndLeadingDigit) {
         "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
     const PuzzleTextImport boxed = ImportPuzzleText(BoxedGrid(CellsOf(full)));
     ASSERT_EQ(boxed.layout, kLayoutDecorated); // no blank: '.' occurs 0 times
-    EXPECT_EQ(Givens(boxed.grid), full);
+    EXPECT_EQ(ImportedPuzzleLine(boxed.grid), full);
 
     // The first character a digit: loaded once, in cell 1; '|' and letters
     // dropped, '?' the blank.
@@ -116,7 +104,7 @@ TEST(PuzzleTextImportTest, DecoratedGridOfDigitsOnlyAndLeadingDigit) {
     text += "ab";
     const PuzzleTextImport lead = ImportPuzzleText("5" + text.substr(1));
     ASSERT_EQ(lead.layout, kLayoutDecorated);
-    EXPECT_EQ(Givens(lead.grid), "5" + Dotted(kExample1).substr(1));
+    EXPECT_EQ(ImportedPuzzleLine(lead.grid), "5" + Dotted(kExample1).substr(1));
 }
 
 TEST(PuzzleTextImportTest, CandidateGridKeepsItsLists) {

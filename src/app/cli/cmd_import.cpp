@@ -35,14 +35,6 @@ std::optional<std::string> readAll(std::istream& in, bool& tooLarge) {
     return text;
 }
 
-// The givens' digits, '.' for every other cell.
-std::string puzzleLine(const BoardCells& grid) {
-    std::string line(81, '.');
-    for (int i = 0; i < 81; ++i)
-        if (grid.at(i).State == kStatePlaced) line[i] = grid.at(i).Text[0];
-    return line;
-}
-
 int runImport(const std::vector<std::string>& args) {
     std::vector<std::string> options, files;
     if (!splitArguments("import", args, {"--line"}, options, files)) return kUsageError;
@@ -71,7 +63,7 @@ int runImport(const std::vector<std::string>& args) {
         std::cerr << "Invalid format.\n";
         return 1;
     }
-    std::cout << (hasOption(options, "--line") ? puzzleLine(imported.grid)
+    std::cout << (hasOption(options, "--line") ? ImportedPuzzleLine(imported.grid)
                                                : WritePositionLine(imported.grid))
               << '\n';
     return 0;
