@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const velmar::PuzzleTextImport out = velmar::ImportPuzzleText(text);
     require(out.layout >= velmar::kLayoutInvalid && out.layout <= velmar::kLayoutCandidates);
 
-    velmar::ImportOrCreateModel model;
+    velmar::BoardCells grid;
+    velmar::ImportOrCreateModel model(grid);
     require(model.ImportText(text) == out.layout);
     if (out.layout == velmar::kLayoutInvalid) {
         for (int i = 0; i < 81; ++i) require(model.grid().at(i).Text == "123456789");

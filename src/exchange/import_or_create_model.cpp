@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/import_or_create_model.h"
 
-#include "exchange/puzzle_text_import.h"
 #include "model/tqj.h"
 
 namespace velmar {
@@ -40,7 +39,7 @@ std::string WithoutRepeats(const std::string& text) {
 
 } // namespace
 
-ImportOrCreateModel::ImportOrCreateModel() {
+ImportOrCreateModel::ImportOrCreateModel(BoardCells& grid) : grid_(grid) {
     ClearGrid();
 }
 

@@ -2,15 +2,17 @@
 // The "Import or Create Sudoku" dialog without its window: the grid the user
 // builds a puzzle on, its mouse edits, text import, taking over the main
 // board, the uniqueness check and the data steps of "Play Puzzle". The Qt
-// dialog draws grid() with the board painter, forwards clicks and buttons,
-// shows the message keys it is handed, and after StartGame rebuilds the main
-// window from the game position and the board it was given.
+// dialog hands in the cells of its board view (sdnew), forwards clicks and
+// buttons, redraws after each, shows the message keys it is handed, and
+// after StartGame rebuilds the main window from the game position and the
+// board it was given.
 //
 // In this grid a cell holding one digit has State 2 (a given of the puzzle
 // being built) and every other cell is open (State 3) with its candidates.
 #pragma once
 
 #include "board/board_cells.h"
+#include "exchange/puzzle_text_import.h"
 #include "solver/solver.h"
 
 #include <optional>
@@ -42,8 +44,9 @@ enum class PlayMode { kPencilAndPaper, kAllCandidates };
 
 class ImportOrCreateModel {
   public:
-    // Starts with the fresh grid.
-    ImportOrCreateModel();
+    // Works on the cells of the dialog's board view, which keeps them between
+    // openings; starts them as the fresh grid.
+    explicit ImportOrCreateModel(BoardCells& grid);
 
     const BoardCells& grid() const { return grid_; }
 
@@ -91,7 +94,7 @@ class ImportOrCreateModel {
                                       BoardCells& mainBoard) const;
 
   private:
-    BoardCells grid_;
+    BoardCells& grid_;
 };
 
 } // namespace velmar

@@ -33,7 +33,8 @@ Played Play(const ImportOrCreateModel& model, TQJ& game, BoardCells& board) {
 }
 
 TEST(ImportOrCreateModelTest, FreshAndFullGridsAreChecked) {
-    ImportOrCreateModel model;
+    BoardCells grid;
+    ImportOrCreateModel model(grid);
     for (int i = 0; i < 81; ++i) {
         EXPECT_EQ(model.grid().at(i).State, kStateOpen);
         EXPECT_EQ(model.grid().at(i).Text, "123456789");
@@ -73,7 +74,8 @@ TEST(ImportOrCreateModelTest, GivensOnlyPlayInPencilAndPaper) {
     // A puzzle and a full grid, each with its one solution.
     for (const auto& [puzzle, solution] :
          {std::pair{kExample1, kExample1Solution}, std::pair{kFull, kFull}}) {
-        ImportOrCreateModel model;
+        BoardCells grid;
+        ImportOrCreateModel model(grid);
         model.ImportText(puzzle);
         TQJ game;
         BoardCells board;
@@ -93,7 +95,8 @@ TEST(ImportOrCreateModelTest, GivensOnlyPlayInPencilAndPaper) {
 TEST(ImportOrCreateModelTest, CandidateGridPlaysInAllCandidates) {
     // Example 1 with its computed candidates, one list cut and one reordered
     // with a repeat, as a hand-edited grid would be.
-    ImportOrCreateModel model;
+    BoardCells grid;
+    ImportOrCreateModel model(grid);
     model.ImportText(kExample1);
     std::array<std::string, 81> cells;
     for (int i = 0; i < 81; ++i) cells[i] = model.grid().at(i).Text;
@@ -112,7 +115,8 @@ TEST(ImportOrCreateModelTest, CandidateGridPlaysInAllCandidates) {
 }
 
 TEST(ImportOrCreateModelTest, MouseEditsPruneRestoreAndMark) {
-    ImportOrCreateModel model;
+    BoardCells grid;
+    ImportOrCreateModel model(grid);
     EXPECT_TRUE(model.PlaceCandidate(1, 1, '5'));
     EXPECT_EQ(model.grid().cell(1, 1).State, kStatePlaced);
     EXPECT_EQ(model.grid().cell(1, 9).Text, "12346789");
@@ -133,7 +137,8 @@ TEST(ImportOrCreateModelTest, MouseEditsPruneRestoreAndMark) {
 }
 
 TEST(ImportOrCreateModelTest, LoadPuzzleTakesOverTheMainBoard) {
-    ImportOrCreateModel model;
+    BoardCells grid;
+    ImportOrCreateModel model(grid);
     std::string clash = kFull;
     clash[1] = clash[0];
     model.ImportText(clash); // leaves marks on cells 1 and 2
@@ -159,7 +164,8 @@ TEST(ImportOrCreateModelTest, PlacedCellEmptiedByAPeerIsNoGiven) {
     // A candidate grid may list a digit beside an equal given; placing it
     // takes the digit out of that given, which must not become a given
     // without a digit on the main board.
-    ImportOrCreateModel model;
+    BoardCells grid;
+    ImportOrCreateModel model(grid);
     std::array<std::string, 81> cells;
     cells.fill("123456789");
     cells[0] = "18";
