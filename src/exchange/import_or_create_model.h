@@ -23,9 +23,6 @@ namespace velmar {
 
 class TQJ;
 
-// The level of a game that did not come from the bank.
-constexpr int kLevelUnknown = 5;
-
 // What "Play Puzzle" does after checking the grid.
 enum class PlayGate {
     kRefuse, // no solution: show messageKey, the dialog stays open
@@ -84,6 +81,8 @@ class ImportOrCreateModel {
 
     // "Play Puzzle", first steps: the check and what follows from it.
     PlayCheck CheckForPlay() const;
+    // The level of the game "Play Puzzle" starts: Unknown.
+    static constexpr int kPlayLevel = 5;
     // "Play Puzzle", data steps, after kStart or a Yes to kAsk: the game
     // position gets the givens (and the solution when there is exactly one),
     // the main board the grid's cells, givens as State 1. In "Pencil and
