@@ -6,11 +6,11 @@
 #include "exchange/puzzle_text_import.h"
 #include "history/position_line.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <istream>
 #include <optional>
+#include <string>
 
 namespace velmar::cli {
 
