@@ -29,39 +29,30 @@ LeadByte Classify(unsigned char b) {
 } // namespace
 
 std::u32string DecodeUtf8(std::string_view bytes) {
-    std::u32string out;
-    out.reserve(bytes.size());
-    const std::size_t n = bytes.size();
-    std::size_t i = 0;
-    while (i < n) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
+    // Never more characters than bytes: write into a buffer of that size.
+    std::u32string out(bytes.size(), 0);
+    char32_t* const begin = out.data();
+    char32_t* to = begin;
+    const auto* from = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = from + bytes.size();
+    while (from != end) {
+        const unsigned char b = *from++;
         if (b < 0x80) {
-            out += static_cast<char32_t>(b);
-            ++i;
+            *to++ = b;
             continue;
         }
         const LeadByte lead = Classify(b);
-        ++i;
-        if (lead.continuations < 0) {
-            out += kReplacementChar;
-            continue;
-        }
         char32_t value = lead.bits;
         unsigned char low = lead.low, high = lead.high;
-        bool complete = true;
-        for (int k = 0; k < lead.continuations; ++k) {
-            const auto c = i < n ? static_cast<unsigned char>(bytes[i]) : 0;
-            if (i >= n || c < low || c > high) {
-                complete = false;
-                break;
-            }
-            value = (value << 6) | (c & 0x3Fu);
-            ++i;
+        int k = 0;
+        for (; k < lead.continuations && from != end && *from >= low && *from <= high; ++k) {
+            value = (value << 6) | (*from++ & 0x3Fu);
             low = 0x80;
             high = 0xBF;
         }
-        out += complete ? value : kReplacementChar;
+        *to++ = lead.continuations >= 0 && k == lead.continuations ? value : kReplacementChar;
     }
+    out.resize(static_cast<std::size_t>(to - begin));
     return out;
 }
 
