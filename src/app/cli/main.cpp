@@ -14,7 +14,7 @@ namespace {
 void printToolHelp() {
     std::cout << "Usage: velmar-cli COMMAND [OPTIONS] [FILE...]\n"
                  "\n"
-                 "The headless tool of Sudoku Velmar. Each command reads puzzle lines from the\n"
+                 "The headless tool of Sudoku Velmar. Most commands read puzzle lines from the\n"
                  "files named, or from standard input, and writes one line per input line.\n"
                  "\n"
                  "Commands:\n";
