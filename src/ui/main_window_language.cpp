@@ -114,8 +114,8 @@ void TForm1::RefreshLevelLabel() {
     static constexpr std::string_view kKeys[] = {"msg_ndtxt_veryeasy",   "msg_ndtxt_gentle",
                                                  "msg_ndtxt_moderate",   "msg_ndtxt_tough",
                                                  "msg_ndtxt_diabolical", "msg_ndtxt_unkown"};
-    if (!gameLoaded_) return;
-    const int nd = sd991_->properties().nd;
+    if (!session_.gameLoaded()) return;
+    const int nd = session_.level();
     ndtxt_->setText(LookupText(kKeys[nd >= 0 && nd <= 4 ? nd : 5]));
 }
 
