@@ -36,10 +36,12 @@ void TPICSD33::Show(const BoardDisplay& board) {
 
 void TPICSD33::Refresh() {
     for (int i = 0; i < 81; ++i) {
-        Painted now = Snapshot(i);
-        if (now == painted_[i]) continue;
-        painted_[i] = std::move(now);
-        update(CellRect(i / 9 + 1, i % 9 + 1));
+        const int r = i / 9 + 1, c = i % 9 + 1;
+        const TPicNode& n = board_->node(r, c);
+        Painted& was = painted_[i];
+        if (was.look == board_->look(r, c) && was.text == n.Text && was.state == n.State) continue;
+        was = Snapshot(i);
+        update(CellRect(r, c));
     }
     // The change may have shown or hidden a candidate square under the mouse.
     if (hover_.isCell() && isEnabled()) SetHover(HitTest(mouseAt_));
