@@ -12,6 +12,9 @@ namespace velmar {
 class Random;
 
 constexpr int kBankLevels = 5;
+// The level index of a game from outside the bank: "Unknown" (0..4 are the
+// bank's levels, Very Easy .. Diabolical).
+constexpr int kUnknownLevel = kBankLevels;
 
 // The lists as parsed lines; each line is 81 characters.
 class PuzzleBank {
