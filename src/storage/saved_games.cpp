@@ -45,14 +45,16 @@ std::optional<LevelLine> ParseLevelLine(std::string_view line) {
     return LevelLine{line[0] - '0', solution};
 }
 
+using RowCells = std::array<PositionEntry, 9>;
+
 // The nine cells of a row line, padded to its full width; nullopt when a
 // field is not a State digit and the cell's Text.
-std::optional<std::array<PositionEntry, 9>> ParseRowLine(std::string_view line) {
+std::optional<RowCells> ParseRowLine(std::string_view line) {
     line = RightTrimmed(line);
     if (line.size() > kRowWidth) return std::nullopt;
     std::string padded(line);
     padded.resize(kRowWidth, ' ');
-    std::array<PositionEntry, 9> cells;
+    RowCells cells;
     for (std::size_t c = 0; c < 9; ++c) {
         const std::string_view field =
             std::string_view(padded).substr(c * kFieldWidth, kFieldWidth);
@@ -65,16 +67,27 @@ std::optional<std::array<PositionEntry, 9>> ParseRowLine(std::string_view line) 
     return cells;
 }
 
-std::string RowLine(const BoardCells& board, int row) {
+// The nine cells as a 90-character row line.
+std::string RowText(const RowCells& cells) {
     std::string line;
     line.reserve(kRowWidth);
-    for (int col = 1; col <= 9; ++col) {
-        const TPicNode& cell = board.cell(row, col);
+    for (const PositionEntry& cell : cells) {
         std::string field = std::to_string(cell.State) + cell.Text;
         field.resize(kFieldWidth, ' ');
         line += field;
     }
     return line;
+}
+
+std::string RowLine(const BoardCells& board, int row) {
+    RowCells cells;
+    for (int col = 1; col <= 9; ++col)
+        cells[col - 1] = {board.cell(row, col).State, board.cell(row, col).Text};
+    return RowText(cells);
+}
+
+std::string LevelText(std::int32_t level, std::string_view solution) {
+    return std::to_string(level) + ' ' + std::string(solution);
 }
 
 bool IsStorable(const SavedGame& game) {
@@ -92,7 +105,7 @@ std::vector<std::string> RecordLines(const SavedGame& game) {
     std::vector<std::string> lines;
     lines.reserve(kRecordLines);
     lines.push_back(std::string(kNamePrefix) + game.Name);
-    lines.push_back(std::to_string(game.Level) + ' ' + game.Solution);
+    lines.push_back(LevelText(game.Level, game.Solution));
     for (int row = 1; row <= 9; ++row) lines.push_back(RowLine(game.Board, row));
     lines.emplace_back();
     lines.emplace_back();
@@ -103,22 +116,26 @@ GamesFileRead Damaged(std::size_t index, std::string message) {
     return {std::nullopt, {static_cast<int>(index) + 1, std::move(message)}};
 }
 
-// What is wrong with the record at `start`, or an empty message.
-TextFileError CheckRecord(const std::vector<std::string>& lines, std::size_t start) {
+// Checks the record at `start` and rewrites it in the form the writer uses
+// (editors may have dropped the blanks at line ends). Returns what is wrong,
+// or an empty message.
+TextFileError CheckRecord(std::vector<std::string>& lines, std::size_t start) {
     const auto at = [&](std::size_t k, std::string message) {
         return TextFileError{static_cast<int>(start + k) + 1, std::move(message)};
     };
-    const std::string& head = lines[start];
-    if (!head.starts_with(kNamePrefix)) return at(0, "a game record must begin with \"Name=\"");
-    if (!IsUtf8(head)) return at(0, "the game name is not UTF-8 text");
-    if (!ParseLevelLine(lines[start + 1]))
+    if (!IsUtf8(lines[start])) return at(0, "the game name is not UTF-8 text");
+    const std::optional<LevelLine> level = ParseLevelLine(lines[start + 1]);
+    if (!level)
         return at(1, "expected a level from 0 to 5, a blank and an empty or 81-digit solution");
+    lines[start + 1] = LevelText(level->Level, level->Solution);
     for (std::size_t row = 0; row < 9; ++row) {
-        if (!ParseRowLine(lines[start + 2 + row]))
-            return at(2 + row, "expected a board row of nine 10-character cells");
+        const std::optional<RowCells> cells = ParseRowLine(lines[start + 2 + row]);
+        if (!cells) return at(2 + row, "expected a board row of nine 10-character cells");
+        lines[start + 2 + row] = RowText(*cells);
     }
     for (std::size_t k = 11; k < kRecordLines; ++k) {
         if (!TrimBlanks(lines[start + k]).empty()) return at(k, "expected an empty line");
+        lines[start + k].clear();
     }
     return {};
 }
@@ -135,12 +152,14 @@ GamesFileRead GamesFile::Read(std::string_view text) {
     std::vector<std::string>& lines = file.lines_;
     const std::size_t first = file.FirstRecord();
     for (std::size_t start = first; start < lines.size(); start += kRecordLines) {
+        if (!lines[start].starts_with(kNamePrefix))
+            return Damaged(start, "a game record must begin with \"Name=\"");
         const std::size_t left = lines.size() - start;
         if (left < kRecordLines) {
             // Only the two empty lines of the last record may be missing.
             if (left < kRecordLines - 2)
-                return Damaged(lines.size(), "the game record of line " +
-                                                 std::to_string(start + 1) + " ends early");
+                return Damaged(lines.size() - 1, "the game record of line " +
+                                                     std::to_string(start + 1) + " ends early");
             lines.resize(start + kRecordLines);
         }
         if (TextFileError error = CheckRecord(lines, start); !error.Message.empty())
