@@ -123,7 +123,8 @@ TextFileError CheckRecord(std::vector<std::string>& lines, std::size_t start) {
     const auto at = [&](std::size_t k, std::string message) {
         return TextFileError{static_cast<int>(start + k) + 1, std::move(message)};
     };
-    if (!IsUtf8(lines[start])) return at(0, "the game name is not UTF-8 text");
+    if (!IsStorableGameName(lines[start]))
+        return at(0, "the game name is not UTF-8 text without line breaks");
     const std::optional<LevelLine> level = ParseLevelLine(lines[start + 1]);
     if (!level)
         return at(1, "expected a level from 0 to 5, a blank and an empty or 81-digit solution");

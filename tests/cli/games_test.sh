@@ -52,8 +52,10 @@ echo "$puzzle" | VELMAR_DATA_DIR=data "$cli" games add one
 echo "$puzzle" | env -u VELMAR_DATA_DIR XDG_DATA_HOME="$work/xdg" "$cli" games add two
 [ -f xdg/velmar/games.dat ] || fail "XDG_DATA_HOME"
 
-# Usage errors.
+# Usage errors, and input that is not one line.
 set +e
+head -c 200000 /dev/zero | tr '\0' 1 | "$cli" games --file big.dat add big 2>/dev/null
+expect "$?" 1 "a huge input line"
 "$cli" games --file games.dat show 2>/dev/null
 expect "$?" 2 "show without a name"
 "$cli" games --file games.dat list --level 3 2>/dev/null

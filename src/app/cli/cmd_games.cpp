@@ -129,8 +129,11 @@ std::optional<BoardCells> BoardFromLine(std::string_view line) {
 std::optional<std::string> ReadOneLine() {
     std::string input;
     char buffer[4096];
-    while (input.size() <= kMaxInput && std::cin.read(buffer, sizeof buffer), std::cin.gcount() > 0)
+    while (input.size() <= kMaxInput) {
+        std::cin.read(buffer, sizeof buffer);
+        if (std::cin.gcount() <= 0) break;
         input.append(buffer, static_cast<std::size_t>(std::cin.gcount()));
+    }
     std::vector<std::string> lines = SplitTextLines(input);
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
     if (input.size() > kMaxInput || lines.size() != 1) return std::nullopt;
