@@ -75,6 +75,11 @@ GameFile GameFileOf(std::int32_t level, const BoardCells& board, const TQJ& mode
     return {level, board.GivensFromBoard(), model.GetSolutionString(), log.Entries()};
 }
 
+void LoadGameFileModel(const GameFile& file, TQJ& model) {
+    model.LoadGivens(file.Givens);
+    if (!file.Solution.empty()) model.LoadSolutionString(file.Solution);
+}
+
 bool HasGameToSave(const StepLog& log) {
     return !log.Entries().empty() && log.Entries().front() != StepLog::kPlaceholder;
 }

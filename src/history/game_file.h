@@ -60,6 +60,12 @@ GameFileRead ReadGameFile(std::string_view text);
 GameFile GameFileOf(std::int32_t level, const BoardCells& board, const TQJ& model,
                     const StepLog& log);
 
+// The game position model for a loaded file: the givens, then the solution
+// when it is known. An unknown solution leaves the givens' digits in place
+// (loading an empty solution would clear them, and Restart would then lose
+// the givens).
+void LoadGameFileModel(const GameFile& file, TQJ& model);
+
 // Whether closing the program (or recording a step) should write the last
 // game: not while the log still holds only its start-up placeholder, so a run
 // in which no game was started keeps the previous run's last game.

@@ -253,8 +253,13 @@ void LoadSavedGameModel(const SavedGame& game, TQJ& model) {
     model.ClearSolution();
     model.LoadSolutionString(game.Solution);
     for (int row = 1; row <= 9; ++row)
-        for (int col = 1; col <= 9; ++col)
-            model.node(row, col).Fixed = game.Board.cell(row, col).State == kStateGiven;
+        for (int col = 1; col <= 9; ++col) {
+            const TPicNode& cell = game.Board.cell(row, col);
+            TNode& node = model.node(row, col);
+            node.Fixed = cell.State == kStateGiven;
+            if (node.Fixed && node.Digit == 0 && cell.Text.size() == 1)
+                node.Digit = cell.Text[0] - '0';
+        }
 }
 
 bool KeepsCandidatesWhenOpened(BoardCells& board) {

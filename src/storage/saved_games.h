@@ -98,7 +98,8 @@ struct GamesFileRead {
 };
 
 // The game position model for an opened game: its solution, and a given
-// exactly where the board's State is 1.
+// exactly where the board's State is 1. With the solution unknown the givens
+// keep their digits, so Restart still finds them.
 void LoadSavedGameModel(const SavedGame& game, TQJ& model);
 
 // The operation mode of an opened game: true for "All Candidates" when every

@@ -15,7 +15,8 @@ std::string TextFileError::Describe() const {
 }
 
 std::vector<std::string> SplitTextLines(std::string_view text) {
-    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    // All of them: a written file must never begin with one.
+    while (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     std::vector<std::string> lines;
     while (!text.empty()) {
         const auto end = text.find('\n');

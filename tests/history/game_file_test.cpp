@@ -87,6 +87,11 @@ TEST(GameFileTest, UnknownSolutionWritesAnEmptyLineAndStillReads) {
     EXPECT_EQ(read.File->Solution, "");
     EXPECT_EQ(read.File->Givens, kGivens);
     EXPECT_EQ(read.File->Steps, game.log.Entries());
+    TQJ model;
+    LoadGameFileModel(*read.File, model);
+    EXPECT_EQ(model.GetGivensString(), kGivens);
+    EXPECT_TRUE(model.node(1, 1).Fixed);
+    EXPECT_EQ(model.GetSolutionString(), "");
 }
 
 TEST(GameFileTest, NoGameStartedKeepsThePreviousLastGame) {

@@ -117,9 +117,9 @@ TEST(SavedGamesTest, LinesBeforeTheFirstRecordAndEditorsLeniencyAreKept) {
     GamesFile one;
     one.Append(Game("Ünïcode"));
     std::string text = one.Write();
-    // A BOM, a note before the records, bare LF, no blanks at line ends and
-    // no empty lines at the end.
-    std::string edited = "\xEF\xBB\xBF"
+    // A BOM (twice), a note before the records, bare LF, no blanks at line
+    // ends and no empty lines at the end.
+    std::string edited = "\xEF\xBB\xBF\xEF\xBB\xBF"
                          "my games\n";
     for (std::string line : SplitTextLines(text)) {
         while (!line.empty() && line.back() == ' ') line.pop_back();
@@ -172,6 +172,9 @@ TEST(SavedGamesTest, OpeningSetsGivensAndChoosesTheMode) {
     EXPECT_EQ(model.GetSolutionString(), kSolution);
     EXPECT_TRUE(model.node(1, 1).Fixed);
     EXPECT_FALSE(model.node(1, 2).Fixed);
+    LoadSavedGameModel(Game("U", kUnknownLevel, ""), model);
+    EXPECT_EQ(model.GetGivensString(), "5" + std::string(80, '0'));
+    EXPECT_EQ(model.GetSolutionString(), "");
 
     // Some open cells empty: candidates cleared, placed digits stay.
     EXPECT_FALSE(KeepsCandidatesWhenOpened(game.Board));
