@@ -12,16 +12,11 @@
 #include "model/tqj.h"
 #include "text/trim.h"
 
-#include <algorithm>
+#include <iterator>
 
 namespace velmar {
 
 namespace {
-
-bool IsDigits(std::string_view text, char low) {
-    return text.size() == 81 &&
-           std::all_of(text.begin(), text.end(), [low](char c) { return c >= low && c <= '9'; });
-}
 
 GameFileRead Damaged(int line, std::string message) {
     return {std::nullopt, {line, std::move(message)}};
@@ -49,12 +44,12 @@ GameFileRead ReadGameFile(std::string_view text) {
         return Damaged(1, "the level is not a digit from 0 to 5");
     file.Level = head[0] - '0';
     const std::string_view givens = TrimBlanks(head.substr(1));
-    if (head.size() < 2 || head[1] != ' ' || !IsDigits(givens, '0'))
+    if (head.size() < 2 || head[1] != ' ' || !IsDigitString(givens, '0'))
         return Damaged(1, "the level is not followed by a blank and 81 digits of givens");
     file.Givens.assign(givens);
 
     const std::string_view solution = lines.size() > 1 ? TrimBlanks(lines[1]) : "";
-    if (!solution.empty() && !IsDigits(solution, '1'))
+    if (!solution.empty() && !IsDigitString(solution, '1'))
         return Damaged(2, "the solution is neither empty nor 81 digits from 1 to 9");
     file.Solution.assign(solution);
 

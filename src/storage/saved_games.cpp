@@ -20,9 +20,7 @@ constexpr std::size_t kRowWidth = 9 * kFieldWidth;
 constexpr std::string_view kNamePrefix = "Name=";
 
 bool IsSolution(std::string_view text) {
-    return text.empty() || (text.size() == 81 && std::all_of(text.begin(), text.end(), [](char c) {
-                                return c >= '1' && c <= '9';
-                            }));
+    return text.empty() || IsDigitString(text, '1');
 }
 
 std::string_view RightTrimmed(std::string_view line) {
