@@ -88,18 +88,18 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args) {
     return out;
 }
 
-// The file's records; nullopt after a message when it cannot be used.
-// A missing file has no records.
-std::optional<GamesFile> Load(const std::string& path) {
+// Reads the file's records into `file`: 0, kFailed after a message for a
+// damaged file, kUsageError for one that cannot be read. A missing file has
+// no records.
+int Load(const std::string& path, GamesFile& file) {
     const FileReadResult read = ReadTextFile(path);
-    if (read.Outcome == FileReadResult::Missing) return GamesFile{};
-    if (read.Outcome == FileReadResult::Failed) {
-        Fail(path + ": " + read.Reason);
-        return std::nullopt;
-    }
+    if (read.Outcome == FileReadResult::Missing) return 0;
+    if (read.Outcome == FileReadResult::Failed)
+        return usageError(kName, "cannot read '" + path + "': " + read.Reason);
     GamesFileRead parsed = GamesFile::Read(read.Text);
-    if (!parsed.File) Fail(path + ", " + parsed.Error.Describe());
-    return std::move(parsed.File);
+    if (!parsed.File) return Fail(path + ", " + parsed.Error.Describe());
+    file = std::move(*parsed.File);
+    return 0;
 }
 
 int Save(const Arguments& args, const GamesFile& file) {
@@ -177,17 +177,17 @@ int RunGames(const std::vector<std::string>& raw) {
     if (!IsStorableGameName(name))
         return usageError(kName, "a game name is UTF-8 text without line breaks");
 
-    std::optional<GamesFile> file = Load(args->file);
-    if (!file) return kFailed;
+    GamesFile file;
+    if (const int status = Load(args->file, file); status != 0) return status;
     if (action == "list") {
-        for (const GameListRow& row : file->List())
+        for (const GameListRow& row : file.List())
             std::cout << row.Name << '\t' << row.Level << '\n';
         return 0;
     }
-    if (action == "add") return Add(*args, std::move(*file), name);
+    if (action == "add") return Add(*args, std::move(file), name);
     if (action == "delete")
-        return file->Delete(name) ? Save(*args, *file) : Fail("no game named '" + name + "'");
-    const std::optional<SavedGame> game = file->Open(name);
+        return file.Delete(name) ? Save(*args, file) : Fail("no game named '" + name + "'");
+    const std::optional<SavedGame> game = file.Open(name);
     if (!game) return Fail("no game named '" + name + "'");
     std::cout << game->Level << '\n'
               << (game->Solution.empty() ? "-" : game->Solution) << '\n'
@@ -225,7 +225,8 @@ std::vector<Command> gameCommands() {
          "\n"
          "Exit status 1, leaving the file untouched, for a damaged file (the message\n"
          "names the line), a game that is missing or already there, or a failed\n"
-         "write; 2 for a usage error. Writes replace the file atomically.\n",
+         "write; 2 for a usage error or a file that cannot be read. Writes replace\n"
+         "the file atomically.\n",
          RunGames},
     };
 }
