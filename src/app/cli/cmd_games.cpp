@@ -41,7 +41,9 @@ std::filesystem::path DataFolder() {
         }
         folder = base / "velmar";
     }
-    folder = std::filesystem::absolute(folder).lexically_normal();
+    std::error_code error; // no current folder: keep the path as it is
+    if (const auto absolute = std::filesystem::absolute(folder, error); !error) folder = absolute;
+    folder = folder.lexically_normal();
     if (!folder.has_filename() && folder.has_parent_path() && folder != folder.root_path())
         folder = folder.parent_path();
     return folder;
@@ -79,8 +81,9 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args) {
         } else if (arg == "--replace") {
             out.replace = true;
         } else {
-            usageError(kName, arg == "--level" ? "--level needs a level from 0 to 5"
-                                               : "unexpected argument '" + arg + "'");
+            usageError(kName, arg == "--level"  ? "--level needs a level from 0 to 5"
+                              : arg == "--file" ? "--file needs a PATH"
+                                                : "unexpected argument '" + arg + "'");
             return std::nullopt;
         }
     }
