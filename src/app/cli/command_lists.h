@@ -10,5 +10,6 @@ std::vector<Command> solverCommands(); // check, solve, unique
 std::vector<Command> hintCommands();   // rate, hint
 std::vector<Command> bankCommands();   // bank, deal
 std::vector<Command> importCommands(); // import
+std::vector<Command> gameCommands();   // games
 
 } // namespace velmar::cli
