@@ -12,7 +12,7 @@ namespace velmar {
 // cell with them: a placed cell holds one digit at most, and the position
 // line of the changed board must read back. Candidates are taken from the
 // board as it was, so the result does not depend on the order of the cells.
-// Returns whether any cell changed (the caller records the step).
+// Returns whether any cell changed (the caller then records the step).
 bool FillEmptyCells(BoardCells& board);
 
 } // namespace velmar
