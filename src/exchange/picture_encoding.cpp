@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file-name rule, the BMP writer and the atomic file write.
+// The file-name rule and the BMP writer.
 #include "exchange/picture_encoding.h"
 
 #include "text/string_table.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <limits>
-#include <random>
 
 namespace velmar {
 
@@ -97,34 +93,6 @@ EncodedPicture EncodeBmp(const RgbPicture& picture) {
         bmp.append(padding, '\0');
     }
     return out;
-}
-
-std::string WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
-    // A fresh name beside the target; "x" refuses a name that exists.
-    std::random_device entropy;
-    std::filesystem::path part;
-    std::FILE* out = nullptr;
-    for (int attempt = 0; attempt < 8 && out == nullptr; ++attempt) {
-        part = file;
-        part += ".part" + std::to_string(entropy() % 1000000);
-        out = std::fopen(part.c_str(), "wbx");
-        if (out == nullptr && errno != EEXIST) break;
-    }
-    if (out == nullptr) return std::strerror(errno);
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    const int writeError = errno;
-    if (std::fclose(out) != 0 || !written) {
-        const std::string reason = std::strerror(written ? errno : writeError);
-        std::remove(part.c_str());
-        return reason;
-    }
-    std::error_code renamed;
-    std::filesystem::rename(part, file, renamed);
-    if (renamed) {
-        std::remove(part.c_str());
-        return renamed.message();
-    }
-    return {};
 }
 
 } // namespace velmar

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,10 +45,5 @@ struct EncodedPicture {
 EncodedPicture EncodeBmp(const RgbPicture& picture);
 // A baseline JFIF file through libjpeg with the library's default settings.
 EncodedPicture EncodeJpeg(const RgbPicture& picture);
-
-// Writes the bytes to a file next to `file` and renames it over `file`, so a
-// failed write leaves an earlier file as it was. Returns why it failed, or an
-// empty text.
-std::string WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 } // namespace velmar

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "exchange/atomic_write.h"
 #include "exchange/picture_encoding.h"
 
 #include <gtest/gtest.h>
