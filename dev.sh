@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sudoku Velmar's one entry point for developers.
 #   ./dev.sh play        install what is missing, build in Release and start the game
-#   ./dev.sh test        install what is missing, build and run every test
+#   ./dev.sh test        install what is missing, build and run every test (an install check included)
 #   ./dev.sh bench       build in Release and run the benchmarks
 #   ./dev.sh fuzz [SEC]  build the libFuzzer targets with clang and run each for SEC seconds
 set -euo pipefail
@@ -9,7 +9,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 packages=(cmake g++ make qt6-base-dev libjpeg-dev xvfb xauth imagemagick fonts-liberation
-          fonts-noto-cjk libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
+          fonts-noto-cjk libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+          desktop-file-utils appstream)
 
 install_missing() {
     local missing=()

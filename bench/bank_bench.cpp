@@ -2,8 +2,8 @@
 // Times loading the built-in puzzle bank as the program does at start: the
 // five compiled-in lists split into lines. Prints the first load and the
 // mean and worst of repeated loads.
-#include "model/bank_data.h"
-#include "model/puzzle_bank.h"
+#include "bank/bank_data.h"
+#include "bank/puzzle_bank.h"
 
 #include <algorithm>
 #include <chrono>

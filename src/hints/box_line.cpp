@@ -77,8 +77,8 @@ void HintEngine::boxLineReductions() {
                             highlight(e, HighlightColour::Magenta);
                         }
                     }
-                    credit(kBoxLineReduction, 5);
-                    showText(phrase + ", one of " + listTake() + " must be " + digitName(d));
+                    report(kBoxLineReduction,
+                           phrase + ", one of " + listTake() + " must be " + digitName(d));
                 }
                 if (!searching) return;
             }

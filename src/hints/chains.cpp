@@ -65,10 +65,15 @@ void HintEngine::buildChainTables() {
     }
 }
 
-void HintEngine::chains() {
+void HintEngine::digitAndPairChains() {
     buildChainTables();
     chainPass(false);
-    if (searching) chainPass(true);
+}
+
+// Runs only after digitAndPairChains found nothing, so the tables it built
+// still match the masks.
+void HintEngine::generalizedChains() {
+    chainPass(true);
 }
 
 // One pass with the depth cap at 3, 4, 5, ... until a sweep cuts no branch.
@@ -205,7 +210,6 @@ void HintEngine::reportChain(int x) {
                                                             "In generalized chain ("};
     static constexpr std::array<TechniqueCounter, 3> kCounter = {kSingleDigitChain, kChainOfPairs,
                                                                  kGeneralizedChain};
-    static constexpr std::array<int, 3> kWeight = {50, 100, 250};
     const int s = chainStart_;
     std::string text = kOpening[chainKind_];
     if (chainKind_ == kSingleDigit) text += digitName(chainDigit_) + "'s (";
@@ -217,8 +221,7 @@ void HintEngine::reportChain(int x) {
     highlight(x, HighlightColour::Magenta);
     text += listTake() + ")," + "\r\n" + "one of " + cellName(x) + ", " + cellName(s) +
             " must be " + digitName(chainDigit_);
-    credit(kCounter[chainKind_], kWeight[chainKind_]);
-    showText(text);
+    report(kCounter[chainKind_], std::move(text));
 }
 
 } // namespace velmar

@@ -2,7 +2,7 @@
 // The hint dialog's behaviour without its window: the one engine, the action
 // button that alternates between searching ("Next Hint") and applying ("Do It
 // For Me"), and the rating of the current board. The Qt dialog shows text(),
-// paints engine().highlights() (cell and candidate panels), and after every
+// paints highlights() (cell and candidate panels), and after every
 // application redraws the board (open cells show their candidates, placed
 // cells their big digit) and records it as a step when it changed.
 #pragma once
@@ -36,7 +36,10 @@ class HintDialogModel {
         return !engine_.hasPendingPlacement() && !engine_.isDeductionWaiting();
     }
 
-    const std::string& text() const { return engine_.hintText(); }
+    // The text box and the board's highlights: the last search's hint,
+    // cleared when a hint is applied.
+    const std::string& text() const { return text_; }
+    const HintHighlights& highlights() const { return highlights_; }
     HintEngine& engine() { return engine_; }
     const HintEngine& engine() const { return engine_; }
 
@@ -51,6 +54,8 @@ class HintDialogModel {
     BoardCells& board_;
     HintEngine engine_;
     bool pencilMode_ = false;
+    std::string text_;
+    HintHighlights highlights_{};
 };
 
 } // namespace velmar

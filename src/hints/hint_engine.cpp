@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Engine core: state, loading, placing, the step driver with the order of
-// techniques, the two single techniques and the sentence building blocks.
+// Engine core: the technique table, state, loading, placing, the step
+// driver, the two single techniques and the sentence building blocks.
 #include "hints/hint_engine.h"
 
 #include <algorithm>
@@ -21,13 +21,37 @@ std::uint32_t highlightRgb(HighlightColour colour) {
     return kHighlightWhite;
 }
 
+const std::array<HintEngine::Technique, kTechniqueCounterCount>& HintEngine::techniques() {
+    static const std::array<Technique, kTechniqueCounterCount> table = {{
+        {kHiddenSingle, 1, &HintEngine::hiddenSingles},
+        {kNakedSingle, 10, &HintEngine::nakedSingles},
+        {kBoxLineReduction, 5, &HintEngine::boxLineReductions},
+        {kNakedSubset, 20, &HintEngine::subsets}, // sizes 2, 3, 4; per unit naked first
+        {kHiddenSubset, 40, nullptr},
+        {kRectangleCorner, 30, &HintEngine::uniqueRectangles}, // floor pairs in rows, then columns
+        {kRectangleExtraDigit, 50, nullptr},
+        {kBandRectangle, 50, &HintEngine::bandRectangles},
+        {kSingleDigitChain, 50, &HintEngine::digitAndPairChains},
+        {kChainOfPairs, 100, nullptr},
+        {kGeneralizedChain, 250, &HintEngine::generalizedChains},
+        {kStumped, 800, nullptr},
+    }};
+    return table;
+}
+
+int HintEngine::weight(TechniqueCounter counter) {
+    for (const Technique& t : techniques()) {
+        if (t.counter == counter) return t.weight;
+    }
+    return 0;
+}
+
 HintEngine::HintEngine() : bitCount(bitCountTable()), peerList(peerTable()) {
-    clearHighlights();
     reset();
 }
 
 void HintEngine::reset() {
-    text_.clear();
+    hint_ = Hint{};
     reloadBoard = true;
     pendingPlacement = false;
     deductionWaiting = false;
@@ -115,52 +139,70 @@ void HintEngine::step(BoardCells& board, bool pencilMode) {
     search();
 }
 
-void HintEngine::search() {
+const Hint& HintEngine::search() {
+    // Cleared in place: a search is often a cheap single, and the rating
+    // runs thousands of them.
+    hint_.sentence.clear();
+    hint_.placement.reset();
+    hint_.eliminations.clear();
     clearHighlights();
+    hint_.technique = kNoTechnique;
+    hint_.weight = 0;
+    pendingPlacement = false; // an unplaced single of an earlier search is dropped with its hint
+    const std::array<Mask, 81> before = candMask;
     searching = true;
-    hiddenSingles();
-    if (searching) nakedSingles();
-    if (searching) boxLineReductions();
-    for (int size = 2; size <= 4 && searching; ++size) subsets(size);
-    if (searching) floorRectangles(false);
-    if (searching) floorRectangles(true);
-    if (searching) bandRectangles();
-    if (searching) chains();
+    for (const Technique& t : techniques()) {
+        if (!searching) break;
+        if (t.find) (this->*t.find)();
+    }
 
     const bool found = !searching;
     if (found) deductionWaiting = true;
+    if (found && !pendingPlacement) {
+        // Every removal of the deduction, the silent ones included, in board order.
+        for (int e = 0; e < 81; ++e) {
+            const Mask removed = before[e] & static_cast<Mask>(~candMask[e]);
+            if (removed == 0) continue;
+            for (Mask m = removed; m != 0; m &= static_cast<Mask>(m - 1)) {
+                hint_.eliminations.push_back({boardIndex(e), lowestDigit(m) + 1});
+            }
+        }
+        std::sort(hint_.eliminations.begin(), hint_.eliminations.end(),
+                  [](const CellDigit& a, const CellDigit& b) {
+                      return a.cell != b.cell ? a.cell < b.cell : a.digit < b.digit;
+                  });
+    }
     if (placedCount == 81) {
-        showText("Solved!");
+        hint_.sentence = "Solved!";
         engineOutcome = kOutcomeSolved;
     } else if (!found) {
         int withCandidates = 0;
         for (Mask m : candMask) withCandidates += m != 0;
         if (withCandidates + placedCount == 81) {
-            showText("I'm stumped!");
-            credit(kStumped, 800);
+            report(kStumped, "I'm stumped!");
             engineOutcome = kOutcomeStumped;
         } else {
-            showText("No solution!");
+            hint_.sentence = "No solution!";
             engineOutcome = kOutcomeNoSolution;
         }
     }
+    searching = false;
+    return hint_;
 }
 
 void HintEngine::placePendingInEngine() {
     if (!pendingPlacement) return;
-    placeDigit(pendingDigit_, pendingCell_);
+    placeDigit(pendingDigit(), pendingCell());
     pendingPlacement = false;
 }
 
 void HintEngine::placePending(BoardCells& board, bool pencilMode) {
     if (!pendingPlacement) return;
-    placeDigit(pendingDigit_, pendingCell_);
-    TPicNode& node = board.at(boardIndex(pendingCell_));
-    node.Text = digitName(pendingDigit_);
+    placeDigit(pendingDigit(), pendingCell());
+    TPicNode& node = board.at(hint_.placement->cell);
+    node.Text = digitName(pendingDigit());
     node.State = kStatePlaced;
-    clearText();
     copyToBoard(board, pencilMode);
-    clearHighlights();
     pendingPlacement = false;
 }
 
@@ -179,13 +221,8 @@ void HintEngine::copyToBoard(BoardCells& board, bool pencilMode) {
     deductionWaiting = false;
 }
 
-void HintEngine::showText(const std::string& text) {
-    text_ = text;
-    searching = false;
-}
-
 void HintEngine::highlight(int e, HighlightColour colour) {
-    highlights_[boardIndex(e)] = colour;
+    hint_.highlights[boardIndex(e)] = colour;
 }
 
 void HintEngine::listAppend(const std::string& text) {
@@ -207,9 +244,19 @@ std::string HintEngine::unitPhrase(Unit unit) {
     return "In the " + boxName(boxOf(unit.start)) + " block";
 }
 
-void HintEngine::credit(TechniqueCounter counter, int weight) {
-    difficultyScore += weight;
+void HintEngine::report(TechniqueCounter counter, std::string sentence) {
+    const int w = weight(counter);
+    difficultyScore += w;
     ++techniqueCounts[counter];
+    hint_.technique = counter;
+    hint_.weight += w;
+    hint_.sentence = std::move(sentence);
+    searching = false;
+}
+
+void HintEngine::proposePlacement(int digit0, int e) {
+    pendingPlacement = true;
+    hint_.placement = CellDigit{boardIndex(e), digit0 + 1};
 }
 
 // A digit that only one cell of a unit can hold. Units in the fixed search
@@ -234,12 +281,9 @@ void HintEngine::hiddenSingles() {
             }
         }
         const std::string phrase = unitPhrase(unit);
-        pendingPlacement = true;
-        pendingDigit_ = d;
-        pendingCell_ = e;
-        credit(kHiddenSingle, 1);
+        proposePlacement(d, e);
         highlight(e, HighlightColour::Magenta);
-        showText(phrase + ", " + cellName(e) + " must be " + digitName(d));
+        report(kHiddenSingle, phrase + ", " + cellName(e) + " must be " + digitName(d));
         return;
     }
 }
@@ -249,12 +293,9 @@ void HintEngine::nakedSingles() {
     for (int e = 0; e < 81; ++e) {
         if (bits(candMask[e]) != 1) continue;
         const int d = lowestDigit(candMask[e]);
-        pendingPlacement = true;
-        pendingDigit_ = d;
-        pendingCell_ = e;
-        credit(kNakedSingle, 10);
+        proposePlacement(d, e);
         highlight(e, HighlightColour::Magenta);
-        showText(cellName(e) + " can only be " + digitName(d));
+        report(kNakedSingle, cellName(e) + " can only be " + digitName(d));
         return;
     }
 }

@@ -2,12 +2,13 @@
 // The hint engine: finds the next human-style deduction on its own copy of
 // the position (candidate masks), phrases it as an English sentence, applies
 // it to the copy at once and scores it. The board sees a deduction only when
-// the hint dialog asks for it (placePending / copyToBoard). No widgets here:
-// highlights are plain data the board widget paints.
+// the hint dialog asks for it (placePending / copyToBoard). A search returns
+// its finding as a Hint value; no widgets here.
 #pragma once
 
 #include "board/board_cells.h"
 #include "hints/engine_layout.h"
+#include "hints/hint.h"
 
 #include <array>
 #include <cstdint>
@@ -17,18 +18,6 @@
 
 namespace velmar {
 
-// Colour of a highlighted cell and its nine candidate panels.
-enum class HighlightColour : std::uint8_t { White, Cyan, Magenta };
-
-// The colours as $00BBGGRR values, the board's colour format.
-constexpr std::uint32_t kHighlightWhite = 0xFFFFFF;
-constexpr std::uint32_t kHighlightCyan = 0xFFFF00;    // red 0, green 255, blue 255
-constexpr std::uint32_t kHighlightMagenta = 0xFF00FF; // red 255, green 0, blue 255
-std::uint32_t highlightRgb(HighlightColour colour);
-
-// Board cells by row-major index 0..80.
-using HintHighlights = std::array<HighlightColour, 81>;
-
 enum EngineOutcome : int {
     kOutcomeRunning = 0,
     kOutcomeSolved = 1,
@@ -36,26 +25,22 @@ enum EngineOutcome : int {
     kOutcomeNoSolution = 3
 };
 
-// The twelve technique counters, in counter order.
-enum TechniqueCounter : int {
-    kHiddenSingle = 0,
-    kNakedSingle = 1,
-    kBoxLineReduction = 2,
-    kNakedSubset = 3,
-    kHiddenSubset = 4,
-    kRectangleCorner = 5,
-    kRectangleExtraDigit = 6,
-    kBandRectangle = 7,
-    kGeneralizedChain = 8,
-    kSingleDigitChain = 9,
-    kChainOfPairs = 10,
-    kStumped = 11,
-    kTechniqueCounterCount = 12
-};
-using TechniqueCounts = std::array<int, kTechniqueCounterCount>;
-
 class HintEngine {
   public:
+    // The techniques in the order a search tries them, each with its counter
+    // and its weight (what a report adds to the score; a band rectangle
+    // scores it for every cell that loses the digit). `find` is the search
+    // that reports the technique; a row without one is reported by the
+    // search of a row above it, and "I'm stumped!" by the driver when every
+    // search came back empty.
+    struct Technique {
+        TechniqueCounter counter;
+        int weight;
+        void (HintEngine::*find)();
+    };
+    static const std::array<Technique, kTechniqueCounterCount>& techniques();
+    static int weight(TechniqueCounter counter);
+
     HintEngine();
 
     // Starts a dialog run: the board is read again at the next step, the
@@ -77,9 +62,11 @@ class HintEngine {
     // One request of the hint dialog: reload if needed, then either copy a
     // waiting deduction to the board or search for the next one.
     void step(BoardCells& board, bool pencilMode);
-    // The search half of a step on the engine's own state; the outcome
-    // sentences are written here too.
-    void search();
+    // The search half of a step on the engine's own state: the deduction
+    // found, or the outcome ("Solved!", "I'm stumped!", "No solution!").
+    const Hint& search();
+    // What the last search found.
+    const Hint& hint() const { return hint_; }
 
     // The dialog's "Do It For Me" on a single: engine, board cell, then copy.
     void placePending(BoardCells& board, bool pencilMode);
@@ -91,20 +78,12 @@ class HintEngine {
     // The batch rating never copies: a found deduction is simply taken as applied.
     void dropWaitingDeduction() { deductionWaiting = false; }
 
-    // The hint text box: writing ends the search in progress.
-    void showText(const std::string& text);
-    void clearText() { showText({}); }
-    const std::string& hintText() const { return text_; }
-
-    const HintHighlights& highlights() const { return highlights_; }
-    void clearHighlights() { highlights_.fill(HighlightColour::White); }
-
     int outcome() const { return engineOutcome; }
     int score() const { return difficultyScore; }
     const TechniqueCounts& counts() const { return techniqueCounts; }
     bool hasPendingPlacement() const { return pendingPlacement; }
-    int pendingDigit() const { return pendingDigit_; } // 0..8
-    int pendingCell() const { return pendingCell_; }   // engine cell
+    int pendingDigit() const { return hint_.placement->digit - 1; } // 0..8
+    int pendingCell() const { return hints::engineCellOfIndex(hint_.placement->cell); }
     bool isDeductionWaiting() const { return deductionWaiting; }
     bool needsReload() const { return reloadBoard; }
 
@@ -117,27 +96,33 @@ class HintEngine {
     int placedCells() const { return placedCount; }
 
   private:
-    // Sentence building blocks.
+    // Sentence building blocks. A report scores the technique, writes the
+    // hint's sentence and ends the search.
     void highlight(int e, HighlightColour colour);
+    void clearHighlights() { hint_.highlights.fill(HighlightColour::White); }
     void listAppend(const std::string& text);
     std::string listTake();
     std::string unitPhrase(hints::Unit unit);
-    void credit(TechniqueCounter counter, int weight);
+    void report(TechniqueCounter counter, std::string sentence);
+    void proposePlacement(int digit0, int e);
     int bits(hints::Mask m) const { return bitCount[m]; }
 
-    // Techniques in the driver's order.
+    // The searches of the technique table.
     void hiddenSingles();
     void nakedSingles();
     void boxLineReductions();
-    void subsets(int size);
+    void subsets();
+    void subsetsOfSize(int size);
     hints::Mask subsetSearch(std::array<hints::Mask, 9>& rows, int size);
     void reportSubset(hints::Unit unit, const std::array<hints::Mask, 9>& rows, hints::Mask u,
                       int size, bool hidden);
+    void uniqueRectangles();
     void floorRectangles(bool columns);
     bool floorPair(int first, int stride, int& a, int& b) const;
     void bandRectangles();
     void bandRectangle(int a, int b, int c, int d, hints::Unit line);
-    void chains();
+    void digitAndPairChains();
+    void generalizedChains();
 
     // Chain search (see chains.cpp).
     enum ChainKind : int { kSingleDigit = 0, kPairs = 1, kGeneralized = 2 };
@@ -156,17 +141,14 @@ class HintEngine {
     const std::array<std::uint8_t, 512>& bitCount;
     const std::array<std::array<std::uint8_t, 20>, 81>& peerList;
     bool searching = false;
-    bool pendingPlacement = false;
-    int pendingDigit_ = 0;
-    int pendingCell_ = 0;
+    bool pendingPlacement = false; // the single of hint_ is still to be placed
     bool deductionWaiting = false;
     int engineOutcome = kOutcomeRunning;
     int difficultyScore = 0;
     TechniqueCounts techniqueCounts{};
     std::string listText;
     bool reloadBoard = true;
-    std::string text_;
-    HintHighlights highlights_{};
+    Hint hint_;
 
     // Chain tables: links per digit and cell, -1 ends a short list.
     std::array<std::array<std::array<std::int8_t, 20>, 81>, 9> weakLink{};

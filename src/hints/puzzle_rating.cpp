@@ -43,8 +43,8 @@ std::string SentenceOnOneLine(std::string_view text) {
     return out;
 }
 
-std::string ScoredSentence(const HintEngine& engine) {
-    return SentenceOnOneLine(engine.hintText()) + "---难度分：" + std::to_string(engine.score());
+std::string ScoredSentence(std::string_view sentence, int score) {
+    return SentenceOnOneLine(sentence) + "---难度分：" + std::to_string(score);
 }
 
 std::string EngineStateText(const HintEngine& engine) {

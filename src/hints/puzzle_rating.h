@@ -12,8 +12,8 @@
 
 namespace velmar {
 
-// Watches a rating: `step` after every search (the sentence is the engine's
-// text), `state` after a search that found something, once a found single
+// Watches a rating: `step` after every search (engine.hint() is what it
+// found), `state` after a search that found something, once a found single
 // has been placed in the engine.
 struct RatingObserver {
     std::function<void(const HintEngine&)> step;
@@ -31,8 +31,8 @@ std::string RatePuzzleLine(HintEngine& engine, std::string_view line,
 // A hint sentence on one line: its line breaks become " / ".
 std::string SentenceOnOneLine(std::string_view text);
 
-// The engine's text on one line followed by "---难度分：" and the score.
-std::string ScoredSentence(const HintEngine& engine);
+// A sentence on one line followed by "---难度分：" and the score.
+std::string ScoredSentence(std::string_view sentence, int score);
 
 // The engine's 81 cells in board order, comma-joined: a placed digit, or "+"
 // followed by the candidate digits ascending.

@@ -25,9 +25,13 @@ Matrix transposed(const Matrix& m) {
 
 } // namespace
 
+void HintEngine::subsets() {
+    for (int size = 2; size <= 4 && searching; ++size) subsetsOfSize(size);
+}
+
 // A unit's masks change only when a subset removed something, so only then
 // are they transposed back and written.
-void HintEngine::subsets(int size) {
+void HintEngine::subsetsOfSize(int size) {
     for (const Unit& unit : searchUnits()) {
         if (!searching) return;
         Matrix rows{};
@@ -100,12 +104,7 @@ void HintEngine::reportSubset(Unit unit, const std::array<Mask, 9>& rows, Mask u
                               : "Found " + n + " squares that can only contain " + n + " digits.";
     text += "\r\n" + phrase + ", the squares " + listTake() + "\r\n" + "must contain the digits " +
             digitList(digits, ", ") + ".";
-    if (hidden) {
-        credit(kHiddenSubset, 40);
-    } else {
-        credit(kNakedSubset, 20);
-    }
-    showText(text);
+    report(hidden ? kHiddenSubset : kNakedSubset, std::move(text));
 }
 
 } // namespace velmar

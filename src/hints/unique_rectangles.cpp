@@ -27,6 +27,11 @@ bool HintEngine::floorPair(int first, int stride, int& a, int& b) const {
     return false;
 }
 
+void HintEngine::uniqueRectangles() {
+    floorRectangles(false);
+    if (searching) floorRectangles(true);
+}
+
 void HintEngine::floorRectangles(bool columns) {
     for (int i = 0; i < 27 && searching; ++i) {
         const int first = columns ? 27 * (i / 9) + i % 9 : 9 * (i / 3) + i % 3;
@@ -50,9 +55,8 @@ void HintEngine::floorRectangles(bool columns) {
                 // The column sentence has always carried two blanks here.
                 const char* cantBe = columns ? " can't be  " : " can't be ";
                 candMask[reduced] &= static_cast<Mask>(~pair);
-                credit(kRectangleCorner, 30);
-                showText("Find unique rectangles ," + cellName(reduced) + cantBe +
-                         digitList(pair, ","));
+                report(kRectangleCorner, "Find unique rectangles ," + cellName(reduced) + cantBe +
+                                             digitList(pair, ","));
             } else if (bits(candMask[c]) == 3 && candMask[d] == candMask[c]) {
                 const Mask extra = candMask[c] & static_cast<Mask>(~pair);
                 const Unit line = columns ? columnUnit(m) : rowUnit(m);
@@ -71,9 +75,9 @@ void HintEngine::floorRectangles(bool columns) {
                 highlight(b, HighlightColour::Cyan);
                 highlight(c, HighlightColour::Magenta);
                 highlight(d, HighlightColour::Magenta);
-                credit(kRectangleExtraDigit, 50);
-                showText("Find unique rectangles ,(" + cellName(c) + "," + cellName(d) +
-                         ") must be " + digitList(extra, ","));
+                report(kRectangleExtraDigit, "Find unique rectangles ,(" + cellName(c) + "," +
+                                                 cellName(d) + ") must be " +
+                                                 digitList(extra, ","));
             }
         }
     }
@@ -120,9 +124,8 @@ void HintEngine::bandRectangle(int a, int b, int c, int d, Unit line) {
         highlight(b, HighlightColour::Cyan);
         highlight(c, HighlightColour::Magenta);
         highlight(d, HighlightColour::Magenta);
-        credit(kBandRectangle, 50);
-        showText("Find unique rectangles,(" + cellName(c) + "," + cellName(d) + ") must be " +
-                 digitList(extra, ""));
+        report(kBandRectangle, "Find unique rectangles,(" + cellName(c) + "," + cellName(d) +
+                                   ") must be " + digitList(extra, ""));
     }
 }
 

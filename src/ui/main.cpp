@@ -26,6 +26,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("velmar"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmar 5.0"));
     QApplication::setApplicationVersion(QStringLiteral("5.0"));
+    // Names the installed desktop entry, so Wayland shows its icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Velmar"));
     QApplication::setStyle(QStringLiteral("Fusion"));
 
     QCommandLineParser parser;

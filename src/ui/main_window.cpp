@@ -3,7 +3,7 @@
 // commands with their menus and tool bars, and the start-up sequence.
 #include "ui/main_window.h"
 
-#include "model/puzzle_bank.h"
+#include "bank/puzzle_bank.h"
 #include "ui/appearance_apply.h"
 #include "ui/board_widget.h"
 #include "ui/candidate_tile.h"

@@ -3,7 +3,7 @@
 // selection, the operation modes, the key preview and the status-line tips.
 #include "ui/main_window.h"
 
-#include "model/puzzle_bank.h"
+#include "bank/puzzle_bank.h"
 #include "model/random.h"
 #include "ui/board_widget.h"
 #include "ui/candidate_tile.h"

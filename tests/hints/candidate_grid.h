@@ -82,7 +82,7 @@ inline std::string engineCandidates(const HintEngine& engine, std::string_view c
 }
 
 inline HighlightColour colourOf(const HintEngine& engine, std::string_view cell) {
-    return engine.highlights()[cellIndex(cell)];
+    return engine.hint().highlights[cellIndex(cell)];
 }
 
 } // namespace velmar::testing

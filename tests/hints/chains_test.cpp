@@ -14,7 +14,7 @@ TEST(Chains, ChainOfPairs) {
     CandidateGrid grid;
     grid.set("A1", "37").set("A5", "78").set("C5", "38");
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "In chain of pairs (A1, A5, C5),\r\none of C5, A1 must be 3");
+    EXPECT_EQ(engine.hint().sentence, "In chain of pairs (A1, A5, C5),\r\none of C5, A1 must be 3");
     // The common peers of A1 and C5 lose 3.
     for (const char* cell : {"A4", "A6", "C1", "C2", "C3"}) {
         EXPECT_EQ(engineCandidates(engine, cell), "12456789") << cell;
@@ -34,7 +34,8 @@ TEST(Chains, SingleDigitChainNeedsTheDeeperCap) {
     CandidateGrid grid;
     grid.removeIn("A2", "A8", "5").removeIn("E1", "E8", "5", {"E2"});
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "In chain of 5's (A1, A9, E9, E2),\r\none of E2, A1 must be 5");
+    EXPECT_EQ(engine.hint().sentence,
+              "In chain of 5's (A1, A9, E9, E2),\r\none of E2, A1 must be 5");
     for (const char* cell : {"B2", "C2", "D1", "F1"}) {
         EXPECT_EQ(engineCandidates(engine, cell), "12346789") << cell;
     }
@@ -50,7 +51,8 @@ TEST(Chains, PairsFromBothDigitsBeforeSingleDigit) {
     grid.removeIn("A2", "A8", "3").removeIn("E1", "E8", "3", {"E2"});
     grid.set("A1", "37").set("B2", "38").set("B8", "89").set("C8", "79");
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "In chain of pairs (A1, B2, B8, C8),\r\none of C8, A1 must be 7");
+    EXPECT_EQ(engine.hint().sentence,
+              "In chain of pairs (A1, B2, B8, C8),\r\none of C8, A1 must be 7");
     for (const char* cell : {"A7", "A8", "A9", "C1", "C2", "C3"}) {
         EXPECT_EQ(engineCandidates(engine, cell).find('7'), std::string::npos) << cell;
     }
@@ -63,14 +65,14 @@ TEST(Chains, GeneralizedChainsNeverStartFromDigitOne) {
     CandidateGrid grid;
     grid.removeIn("A2", "A9", "1", {"A6"}).removeIn("A2", "A9", "5", {"A8"}).set("E8", "15");
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "I'm stumped!");
+    EXPECT_EQ(engine.hint().sentence, "I'm stumped!");
     EXPECT_EQ(engineCandidates(engine, "E6"), "123456789");
 }
 
 TEST(Chains, GeneralizedChainInARating) {
     std::vector<std::string> sentences;
     RatingObserver observer;
-    observer.step = [&](const HintEngine& engine) { sentences.push_back(engine.hintText()); };
+    observer.step = [&](const HintEngine& engine) { sentences.push_back(engine.hint().sentence); };
     HintEngine engine;
     const std::string line =
         "...9.31..6.7....8.2.........5....4......6..2..1.......8...7.......3..5.....4....9";
@@ -93,7 +95,9 @@ TEST(Chains, ShortcutsChangeNothing) {
     auto transcript = [](const std::string& puzzle, bool shortcuts) {
         std::string text;
         RatingObserver observer;
-        observer.step = [&](const HintEngine& engine) { text += ScoredSentence(engine) + "\n"; };
+        observer.step = [&](const HintEngine& engine) {
+            text += ScoredSentence(engine.hint().sentence, engine.score()) + "\n";
+        };
         observer.state = [&](const HintEngine& engine) { text += EngineStateText(engine) + "\n"; };
         HintEngine engine;
         engine.setChainShortcuts(shortcuts);

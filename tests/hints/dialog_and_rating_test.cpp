@@ -30,7 +30,7 @@ TEST(HintDialog, SingleIsPlacedOnTheBoardByDoItForMe) {
     EXPECT_EQ(grid.board().at(cellIndex("A7")).Text, "12356789");
     EXPECT_EQ(dialog.text(), "");
     EXPECT_FALSE(dialog.offersDoItForMe());
-    EXPECT_EQ(dialog.engine().highlights()[cellIndex("C7")], HighlightColour::White);
+    EXPECT_EQ(dialog.highlights()[cellIndex("C7")], HighlightColour::White);
     EXPECT_TRUE(dialog.nextRequestSearches());
 }
 
@@ -107,7 +107,9 @@ TEST(Rating, ResultLineStepsAndTrace) {
     std::vector<std::string> steps;
     std::vector<std::string> states;
     RatingObserver observer;
-    observer.step = [&](const HintEngine& engine) { steps.push_back(ScoredSentence(engine)); };
+    observer.step = [&](const HintEngine& engine) {
+        steps.push_back(ScoredSentence(engine.hint().sentence, engine.score()));
+    };
     observer.state = [&](const HintEngine& engine) { states.push_back(EngineStateText(engine)); };
     HintEngine engine;
     EXPECT_EQ(RatePuzzleLine(engine, puzzle, observer),

@@ -41,7 +41,7 @@ TEST(EngineCore, HiddenSingleSentenceAndColours) {
     CandidateGrid grid;
     grid.removeIn("C1", "C9", "4", {"C7"});
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "In row C, C7 must be 4");
+    EXPECT_EQ(engine.hint().sentence, "In row C, C7 must be 4");
     EXPECT_TRUE(engine.hasPendingPlacement());
     EXPECT_EQ(engine.pendingDigit(), 3);
     EXPECT_EQ(hints::cellName(engine.pendingCell()), "C7");
@@ -59,33 +59,33 @@ TEST(EngineCore, HiddenSinglesOrder) {
     // Two hidden singles in row C: the lower digit wins.
     CandidateGrid grid;
     grid.removeIn("C1", "C9", "4", {"C7"}).removeIn("C1", "C9", "2", {"C2"});
-    EXPECT_EQ(searchOnce(grid).hintText(), "In row C, C2 must be 2");
+    EXPECT_EQ(searchOnce(grid).hint().sentence, "In row C, C2 must be 2");
     // A unit later in the order (row C) loses to column 5, visited at n = 4.
     grid.removeIn("A5", "I5", "8", {"E5"});
-    EXPECT_EQ(searchOnce(grid).hintText(), "In column 5, E5 must be 8");
+    EXPECT_EQ(searchOnce(grid).hint().sentence, "In column 5, E5 must be 8");
     // The lower right box comes before row H.
     grid.removeIn("G7", "I9", "9", {"H8"});
-    EXPECT_EQ(searchOnce(grid).hintText(), "In the lower right block, H8 must be 9");
+    EXPECT_EQ(searchOnce(grid).hint().sentence, "In the lower right block, H8 must be 9");
 }
 
 TEST(EngineCore, NakedSingleAndHiddenFirst) {
     CandidateGrid grid;
     grid.set("E5", "7");
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "E5 can only be 7");
+    EXPECT_EQ(engine.hint().sentence, "E5 can only be 7");
     EXPECT_EQ(engine.score(), 10);
     EXPECT_EQ(engine.counts()[kNakedSingle], 1);
     EXPECT_EQ(colourOf(engine, "E5"), HighlightColour::Magenta);
     EXPECT_EQ(colourOf(engine, "E4"), HighlightColour::White);
     // A cell that is both a naked and a hidden single reads as a hidden single.
     grid.removeIn("E1", "E9", "7", {"E5"});
-    EXPECT_EQ(searchOnce(grid).hintText(), "In row E, E5 must be 7");
+    EXPECT_EQ(searchOnce(grid).hint().sentence, "In row E, E5 must be 7");
 }
 
 TEST(EngineCore, Outcomes) {
     CandidateGrid empty;
     HintEngine engine = searchOnce(empty);
-    EXPECT_EQ(engine.hintText(), "I'm stumped!");
+    EXPECT_EQ(engine.hint().sentence, "I'm stumped!");
     EXPECT_EQ(engine.outcome(), kOutcomeStumped);
     EXPECT_EQ(engine.score(), 800);
     EXPECT_EQ(engine.counts()[kStumped], 1);
@@ -96,14 +96,14 @@ TEST(EngineCore, Outcomes) {
 
     CandidateGrid dead;
     dead.set("E5", "");
-    EXPECT_EQ(searchOnce(dead).hintText(), "No solution!");
+    EXPECT_EQ(searchOnce(dead).hint().sentence, "No solution!");
     EXPECT_EQ(searchOnce(dead).outcome(), kOutcomeNoSolution);
 
     // A full board is solved even when its digits conflict.
     CandidateGrid full;
     for (int i = 0; i < 81; ++i) full.given(std::string{char('A' + i / 9), char('1' + i % 9)}, '5');
     HintEngine solved = searchOnce(full);
-    EXPECT_EQ(solved.hintText(), "Solved!");
+    EXPECT_EQ(solved.hint().sentence, "Solved!");
     EXPECT_EQ(solved.outcome(), kOutcomeSolved);
     EXPECT_EQ(solved.score(), 0);
 }

@@ -22,7 +22,7 @@ TEST(UniqueRectangles, RowFloorPairOneCorner) {
     CandidateGrid grid = rowFloorPair();
     grid.removeIn("A1", "I1", "12", {"A1", "D1"}).set("D1", "12").set("D2", "125");
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "Find unique rectangles ,D2 can't be 1,2");
+    EXPECT_EQ(engine.hint().sentence, "Find unique rectangles ,D2 can't be 1,2");
     EXPECT_EQ(engineCandidates(engine, "D2"), "5");
     EXPECT_EQ(engine.score(), 30);
     EXPECT_EQ(engine.counts()[kRectangleCorner], 1);
@@ -35,7 +35,7 @@ TEST(UniqueRectangles, RowFloorPairExtraDigit) {
     CandidateGrid grid = rowFloorPair();
     grid.set("D1", "125").set("D2", "125");
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "Find unique rectangles ,(D1,D2) must be 5");
+    EXPECT_EQ(engine.hint().sentence, "Find unique rectangles ,(D1,D2) must be 5");
     EXPECT_EQ(engineCandidates(engine, "D9"), "12346789");
     EXPECT_EQ(engineCandidates(engine, "F3"), "12346789");
     EXPECT_EQ(engineCandidates(engine, "G1"), "123456789");
@@ -52,7 +52,7 @@ TEST(UniqueRectangles, ColumnFloorPairHasTwoBlanks) {
     grid.removeIn("C1", "I1", "12").removeIn("A1", "C3", "12", {"A1", "B1"});
     grid.removeIn("A2", "A9", "12", {"A4"});
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "Find unique rectangles ,B4 can't be  1,2");
+    EXPECT_EQ(engine.hint().sentence, "Find unique rectangles ,B4 can't be  1,2");
     EXPECT_EQ(engineCandidates(engine, "B4"), "5");
 }
 
@@ -65,14 +65,14 @@ TEST(UniqueRectangles, TwoSolutionRectangleEndsInNoSolution) {
         grid.removeIn(from, to, "12", {"A1", "A2", "D1", "D2"});
     }
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "Find unique rectangles ,D2 can't be 1,2");
+    EXPECT_EQ(engine.hint().sentence, "Find unique rectangles ,D2 can't be 1,2");
     EXPECT_EQ(engineCandidates(engine, "D2"), "");
     for (int steps = 0; engine.outcome() == kOutcomeRunning && steps < 200; ++steps) {
         engine.placePendingInEngine();
         engine.dropWaitingDeduction();
         engine.search();
     }
-    EXPECT_EQ(engine.hintText(), "No solution!");
+    EXPECT_EQ(engine.hint().sentence, "No solution!");
 }
 
 TEST(UniqueRectangles, BandRectangleScoresEachCell) {
@@ -81,7 +81,7 @@ TEST(UniqueRectangles, BandRectangleScoresEachCell) {
     grid.removeIn("A2", "A9", "12", {"A4"});
     for (const char* cell : {"B2", "B3", "B5", "B6", "B8"}) grid.remove(cell, "5");
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "Find unique rectangles,(B1,B4) must be 5");
+    EXPECT_EQ(engine.hint().sentence, "Find unique rectangles,(B1,B4) must be 5");
     EXPECT_EQ(engineCandidates(engine, "B7"), "12346789");
     EXPECT_EQ(engineCandidates(engine, "B9"), "12346789");
     EXPECT_EQ(engine.score(), 100);

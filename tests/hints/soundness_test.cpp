@@ -58,7 +58,7 @@ void expectSound(const std::string& puzzle, int& unsoundStates, bool& solved) {
                                   : (engine.candidates(e) & (1u << (digit - 1))) != 0;
             if (!fine) {
                 ++unsoundStates;
-                ADD_FAILURE() << puzzle << ": cell " << i << " after \"" << engine.hintText()
+                ADD_FAILURE() << puzzle << ": cell " << i << " after \"" << engine.hint().sentence
                               << "\"";
                 return;
             }

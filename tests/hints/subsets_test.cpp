@@ -13,7 +13,7 @@ TEST(BoxLine, BoxPointsAlongRow) {
     CandidateGrid grid;
     grid.removeIn("A1", "C3", "5", {"B1", "B3"});
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "In the upper left block, one of B1, B3 must be 5");
+    EXPECT_EQ(engine.hint().sentence, "In the upper left block, one of B1, B3 must be 5");
     EXPECT_EQ(engineCandidates(engine, "B4"), "12346789");
     EXPECT_EQ(engineCandidates(engine, "B9"), "12346789");
     EXPECT_EQ(engineCandidates(engine, "A4"), "123456789");
@@ -29,7 +29,7 @@ TEST(BoxLine, RowClaimsForBox) {
     CandidateGrid grid;
     grid.removeIn("B1", "B9", "5", {"B1", "B3"});
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "In row B, one of B1, B3 must be 5");
+    EXPECT_EQ(engine.hint().sentence, "In row B, one of B1, B3 must be 5");
     EXPECT_EQ(engineCandidates(engine, "A2"), "12346789");
     EXPECT_EQ(engineCandidates(engine, "C3"), "12346789");
     EXPECT_EQ(colourOf(engine, "B9"), HighlightColour::Cyan);
@@ -39,7 +39,7 @@ TEST(BoxLine, ColumnSegmentListsBottomUp) {
     CandidateGrid grid;
     grid.removeIn("A2", "I2", "8", {"D2", "F2"});
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "In column 2, one of F2, D2 must be 8");
+    EXPECT_EQ(engine.hint().sentence, "In column 2, one of F2, D2 must be 8");
     EXPECT_EQ(engineCandidates(engine, "E1"), "12345679");
 }
 
@@ -51,21 +51,21 @@ TEST(BoxLine, AttemptWithoutRemovalIsSpentForTheRun) {
     HintEngine engine;
     engine.loadFromBoard(grid.board(), false);
     engine.search();
-    EXPECT_EQ(engine.hintText(), "I'm stumped!");
+    EXPECT_EQ(engine.hint().sentence, "I'm stumped!");
     // Loading the board again refills the digits worth a look.
     grid.set("B5", "123456789");
     engine.loadFromBoard(grid.board(), false);
     engine.search();
-    EXPECT_EQ(engine.hintText(), "In the upper left block, one of B1, B3 must be 5");
+    EXPECT_EQ(engine.hint().sentence, "In the upper left block, one of B1, B3 must be 5");
 }
 
 TEST(Subsets, HiddenPairSentence) {
     CandidateGrid grid;
     grid.removeIn("I1", "I9", "46", {"I4", "I6"}).removeIn("G4", "H6", "46");
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "Found 2 digits that can only be in 2 squares.\r\n"
-                                 "In row I, the squares I4, I6\r\n"
-                                 "must contain the digits 4, 6.");
+    EXPECT_EQ(engine.hint().sentence, "Found 2 digits that can only be in 2 squares.\r\n"
+                                      "In row I, the squares I4, I6\r\n"
+                                      "must contain the digits 4, 6.");
     EXPECT_EQ(engineCandidates(engine, "I4"), "46");
     EXPECT_EQ(engineCandidates(engine, "I6"), "46");
     EXPECT_EQ(engine.score(), 40);
@@ -80,18 +80,19 @@ TEST(Subsets, NakedPairInUnitOrder) {
     grid.set("A2", "39").set("A4", "39").set("H5", "39").set("H6", "39");
     HintEngine engine = searchOnce(grid);
     // Row H (n = 7) is visited before row A (n = 0).
-    EXPECT_EQ(engine.hintText(), "Found 2 squares that can only contain 2 digits.\r\n"
-                                 "In row H, the squares H5, H6\r\n"
-                                 "must contain the digits 3, 9.");
+    EXPECT_EQ(engine.hint().sentence, "Found 2 squares that can only contain 2 digits.\r\n"
+                                      "In row H, the squares H5, H6\r\n"
+                                      "must contain the digits 3, 9.");
     EXPECT_EQ(engineCandidates(engine, "H1"), "1245678");
     EXPECT_EQ(engine.score(), 20);
     EXPECT_EQ(engine.counts()[kNakedSubset], 1);
     // Lower middle box also holds the pair: its other cells are untouched yet.
     EXPECT_EQ(engineCandidates(engine, "G5"), "123456789");
     grid.set("H5", "123456789");
-    EXPECT_EQ(searchOnce(grid).hintText(), "Found 2 squares that can only contain 2 digits.\r\n"
-                                           "In row A, the squares A4, A2\r\n"
-                                           "must contain the digits 3, 9.");
+    EXPECT_EQ(searchOnce(grid).hint().sentence,
+              "Found 2 squares that can only contain 2 digits.\r\n"
+              "In row A, the squares A4, A2\r\n"
+              "must contain the digits 3, 9.");
 }
 
 TEST(Subsets, PairsBeforeTriplesAndSilentSubsetsSkipped) {
@@ -100,14 +101,15 @@ TEST(Subsets, PairsBeforeTriplesAndSilentSubsetsSkipped) {
     // visited later, is found first.
     grid.set("I1", "12").set("I2", "23").set("I3", "13").set("A8", "56").set("A9", "56");
     // The upper right box (n = 2) comes before row A (n = 0).
-    EXPECT_EQ(searchOnce(grid).hintText(), "Found 2 squares that can only contain 2 digits.\r\n"
-                                           "In the upper right block, the squares A8, A9\r\n"
-                                           "must contain the digits 5, 6.");
+    EXPECT_EQ(searchOnce(grid).hint().sentence,
+              "Found 2 squares that can only contain 2 digits.\r\n"
+              "In the upper right block, the squares A8, A9\r\n"
+              "must contain the digits 5, 6.");
     grid.set("A8", "123456789").set("A9", "123456789");
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "Found 3 squares that can only contain 3 digits.\r\n"
-                                 "In row I, the squares I1, I2, I3\r\n"
-                                 "must contain the digits 1, 2, 3.");
+    EXPECT_EQ(engine.hint().sentence, "Found 3 squares that can only contain 3 digits.\r\n"
+                                      "In row I, the squares I1, I2, I3\r\n"
+                                      "must contain the digits 1, 2, 3.");
     EXPECT_EQ(engineCandidates(engine, "I9"), "456789");
 }
 
@@ -116,9 +118,9 @@ TEST(Subsets, HiddenQuad) {
     grid.removeIn("E1", "E9", "1234", {"E1", "E5", "E6", "E9"});
     // Row E lists its cells by offset: E1, E4, E7, E2, E5, E8, E3, E6, E9.
     HintEngine engine = searchOnce(grid);
-    EXPECT_EQ(engine.hintText(), "Found 4 digits that can only be in 4 squares.\r\n"
-                                 "In row E, the squares E1, E5, E6, E9\r\n"
-                                 "must contain the digits 1, 2, 3, 4.");
+    EXPECT_EQ(engine.hint().sentence, "Found 4 digits that can only be in 4 squares.\r\n"
+                                      "In row E, the squares E1, E5, E6, E9\r\n"
+                                      "must contain the digits 1, 2, 3, 4.");
     EXPECT_EQ(engineCandidates(engine, "E6"), "1234");
 }
 

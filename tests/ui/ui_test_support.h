@@ -4,7 +4,7 @@
 // data folder, and real mouse clicks on the board.
 #pragma once
 
-#include "model/puzzle_bank.h"
+#include "bank/puzzle_bank.h"
 #include "storage/settings_memory_store.h"
 #include "ui/board_widget.h"
 #include "ui/main_window.h"

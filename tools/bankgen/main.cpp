@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // bankgen: makes the built-in puzzle bank. Puzzles are dug from random grids
 // with symmetric givens and a single solution, rated by the hint engine and
-// sorted into the five levels by GradeLevel (src/model/bank_grading.h):
+// sorted into the five levels by GradeLevel (src/bank/bank_grading.h):
 //
 //   level        needs at most
 //   Very Easy    hidden singles, with at least 34 givens
@@ -16,8 +16,8 @@
 //
 // Usage: bankgen [--seed N] [--threads N] [--out DIR]   (DIR defaults to data/bank)
 //        bankgen --stats DIR                              report on an existing bank
-#include "model/bank_grading.h"
-#include "model/puzzle_bank.h"
+#include "bank/bank_grading.h"
+#include "bank/puzzle_bank.h"
 #include "puzzle_maker.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // velmar-cli bank and deal: the built-in puzzle bank.
 #include "app/cli/command_lists.h"
-#include "model/bank_quality.h"
-#include "model/puzzle_bank.h"
+#include "bank/bank_quality.h"
+#include "bank/puzzle_bank.h"
 #include "model/tqj.h"
 
 #include <iostream>

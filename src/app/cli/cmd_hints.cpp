@@ -22,7 +22,7 @@ int runRate(const std::vector<std::string>& args) {
     RatingObserver observer;
     if (hasOption(options, "--steps")) {
         observer.step = [](const HintEngine& engine) {
-            std::cout << ScoredSentence(engine) << '\n';
+            std::cout << ScoredSentence(engine.hint().sentence, engine.score()) << '\n';
         };
     }
     if (hasOption(options, "--trace")) {
@@ -57,7 +57,7 @@ int runHint(const std::vector<std::string>& args) {
         HintDialogModel dialog(board);
         dialog.open(pencil);
         std::cout << SentenceOnOneLine(dialog.text()) << '\t';
-        const HintHighlights& marks = dialog.engine().highlights();
+        const HintHighlights& marks = dialog.highlights();
         bool first = true;
         for (int i = 0; i < 81; ++i) {
             if (marks[i] == HighlightColour::White) continue;

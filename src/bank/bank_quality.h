@@ -4,7 +4,7 @@
 // repeats (up to a relabelling of digits), mostly symmetric givens.
 #pragma once
 
-#include "model/puzzle_bank.h"
+#include "bank/puzzle_bank.h"
 
 #include <array>
 #include <string>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/bank_grading.h"
+#include "bank/bank_grading.h"
 
 #include "hints/puzzle_rating.h"
 #include "model/tqj.h"
@@ -15,23 +15,21 @@ bool isGiven(char ch) {
     return ch >= '1' && ch <= '9';
 }
 
-// "Found 3 squares ..." / "Found 3 digits ...": the subset's size.
-int subsetSize(std::string_view text) {
-    constexpr std::string_view prefix = "Found ";
-    if (text.substr(0, prefix.size()) != prefix || text.size() <= prefix.size()) return 0;
-    const char n = text[prefix.size()];
+// A subset's size, from "Found 3 squares ..." / "Found 3 digits ...".
+int subsetSize(const Hint& hint) {
+    if (hint.technique != kNakedSubset && hint.technique != kHiddenSubset) return 0;
+    const char n = hint.sentence.size() > 6 ? hint.sentence[6] : '0';
     return n >= '2' && n <= '4' ? n - '0' : 0;
 }
 
-// "In chain of 5's (A1, A5, C5),...": the number of cells in the chain.
-int digitChainCells(std::string_view text) {
-    constexpr std::string_view prefix = "In chain of ";
-    if (text.substr(0, prefix.size()) != prefix || text.find("'s (") != prefix.size() + 1) return 0;
+// A single-digit chain's cells, from "In chain of 5's (A1, A5, C5),...".
+int digitChainCells(const Hint& hint) {
+    if (hint.technique != kSingleDigitChain) return 0;
+    const std::string& text = hint.sentence;
     const std::size_t open = text.find('(');
     const std::size_t close = text.find(')', open);
-    if (close == std::string_view::npos) return 0;
-    const std::string_view cells = text.substr(open + 1, close - open - 1);
-    return static_cast<int>(std::count(cells.begin(), cells.end(), ',')) + 1;
+    if (close == std::string::npos) return 0;
+    return static_cast<int>(std::count(text.begin() + open, text.begin() + close, ',')) + 1;
 }
 
 } // namespace
@@ -40,9 +38,8 @@ PuzzleProfile ProfilePuzzle(HintEngine& engine, std::string_view puzzle) {
     PuzzleProfile profile;
     RatingObserver observer;
     observer.step = [&profile](const HintEngine& e) {
-        const std::string& text = e.hintText();
-        profile.largestSubset = std::max(profile.largestSubset, subsetSize(text));
-        profile.longestDigitChain = std::max(profile.longestDigitChain, digitChainCells(text));
+        profile.largestSubset = std::max(profile.largestSubset, subsetSize(e.hint()));
+        profile.longestDigitChain = std::max(profile.longestDigitChain, digitChainCells(e.hint()));
     };
     RatePuzzleLine(engine, puzzle, observer);
     profile.outcome = engine.outcome();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/puzzle_bank.h"
+#include "bank/puzzle_bank.h"
 
-#include "model/bank_data.h"
+#include "bank/bank_data.h"
 #include "model/random.h"
 
 namespace velmar {

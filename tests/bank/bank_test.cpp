@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/bank_grading.h"
-#include "model/bank_quality.h"
-#include "model/puzzle_bank.h"
+#include "bank/bank_grading.h"
+#include "bank/bank_quality.h"
+#include "bank/puzzle_bank.h"
 #include "model/random.h"
 #include "model/tqj.h"
 
