@@ -35,6 +35,11 @@ check "two boards, one empty line between" "5........
 5........" "$(printf '%s\n\n%s\n' "$line" "$line" | "$cli" copy --format=3 | head -n 11)"
 check "--fill lists candidates" "|         5  12346789  12346789|" \
     "$(echo "$line" | "$cli" copy --format 2 --fill | sed -n 2p | cut -c1-32)"
+# What the clipboard holds reads back through import, placed digits as givens.
+for format in 1 2 3 4; do
+    check "format $format through import" "5$(printf '%079d' 0 | tr 0 .)7" \
+        "$(echo "$line" | "$cli" copy --format $format | "$cli" import --line | sed -n 2p)"
+done
 check "invalid line" 2 "$(echo "1,2,3" | status "$cli" copy)"
 check "unknown format" 2 "$(echo "$line" | status "$cli" copy --format 5)"
 check "page title" "<font size=5>Sudoku</font><br>" "$(echo "$line" | "$cli" print | sed -n 13p | tr -d '\r')"

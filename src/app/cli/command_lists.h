@@ -9,6 +9,7 @@ namespace velmar::cli {
 std::vector<Command> solverCommands(); // check, solve, unique
 std::vector<Command> hintCommands();   // rate, hint
 std::vector<Command> bankCommands();   // bank, deal
+std::vector<Command> importCommands(); // import
 std::vector<Command> exportCommands(); // copy, print
 
 } // namespace velmar::cli

@@ -14,8 +14,8 @@ namespace {
 void printToolHelp() {
     std::cout << "Usage: velmar-cli COMMAND [OPTIONS] [FILE...]\n"
                  "\n"
-                 "The headless tool of Sudoku Velmar. Each command reads puzzle lines or\n"
-                 "position lines from the files named, or from standard input; most write one\n"
+                 "The headless tool of Sudoku Velmar. Most commands read puzzle lines or\n"
+                 "position lines from the files named, or from standard input, and write one\n"
                  "line per input line.\n"
                  "\n"
                  "Commands:\n";
