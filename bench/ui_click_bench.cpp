@@ -52,16 +52,11 @@ void Report(const char* name, std::vector<double> ms) {
                 ms.size(), sum / static_cast<double>(ms.size()), ms[p99], ms.back());
 }
 
-struct Cell {
-    int row;
-    int col;
-};
-
 std::vector<Cell> OpenCells(TForm1& w) {
     std::vector<Cell> cells;
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
-            if (w.board()->node(r, c).State == kStateOpen) cells.push_back({r, c});
+            if (w.session().cells().cell(r, c).State == kStateOpen) cells.push_back({r, c});
     return cells;
 }
 
@@ -71,10 +66,10 @@ void PlayOneGame(Timings& t, TForm1& w, int level) {
     QCoreApplication::processEvents();
     const std::vector<Cell> open = OpenCells(w);
     const size_t n = std::min<size_t>(open.size(), 24);
-    auto solution = [&](Cell c) { return w.model().node(c.row, c.col).Digit; };
+    auto solution = [&](Cell c) { return w.session().model().node(c.row, c.col).Digit; };
     // Pencil and paper: place, erase, place again.
     for (size_t i = 0; i < n; ++i) {
-        w.SelectDigit(solution(open[i]));
+        w.session().SelectDigit(solution(open[i]));
         Time(t, w, [&] { ClickCell(w, open[i].row, open[i].col); });
     }
     for (size_t i = 0; i < n / 3; ++i)
@@ -84,7 +79,7 @@ void PlayOneGame(Timings& t, TForm1& w, int level) {
     Time(t, w,
          [&] { QTest::mouseClick(w.modeButton(OperationMode::AllCandidates), Qt::LeftButton); });
     for (size_t i = n; i < open.size() && i < n + 20; ++i) {
-        const TPicNode& node = w.board()->node(open[i].row, open[i].col);
+        const TPicNode& node = w.session().cells().cell(open[i].row, open[i].col);
         if (node.Text.size() < 2) continue;
         const int wrong = node.Text.back() == '0' + solution(open[i]) ? node.Text[0] - '0'
                                                                       : node.Text.back() - '0';

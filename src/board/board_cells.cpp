@@ -126,25 +126,20 @@ void BoardCells::RestoreToPeers(int row, int col, char digit) {
 }
 
 bool BoardCells::FindConflict() {
-    int first = -1;
-    int second = -1;
-    for (int i = 0; i < kCells && first < 0; ++i) {
-        const TPicNode& node = cells_[i];
+    // Every clash is marked: with only the first pair marked, a second one
+    // would show as a plain (even highlighted) digit.
+    bool found = false;
+    for (int i = 0; i < kCells; ++i) {
+        TPicNode& node = cells_[i];
+        node.ErrorMark = false;
         // A filled cell without a digit (a placed digit pruned away, the
         // start-up board) holds nothing that could clash.
         if (!IsFilled(node) || node.Text.empty()) continue;
-        for (int p : PeersOf(i)) {
-            if (IsFilled(cells_[p]) && cells_[p].Text == node.Text) {
-                first = i;
-                second = p; // the last one in row-major order wins
-            }
-        }
+        for (int p : PeersOf(i))
+            if (IsFilled(cells_[p]) && cells_[p].Text == node.Text) node.ErrorMark = true;
+        found = found || node.ErrorMark;
     }
-    for (TPicNode& node : cells_) node.ErrorMark = false;
-    if (first < 0) return false;
-    cells_[first].ErrorMark = true;
-    cells_[second].ErrorMark = true;
-    return true;
+    return found;
 }
 
 bool BoardCells::HasErrorMark() const {

@@ -58,7 +58,7 @@ class BoardCells {
     // After a digit was taken out: appends it to every open peer that may hold
     // it again and lacks it. A character other than '1'..'9' changes nothing.
     void RestoreToPeers(int row, int col, char digit);
-    // Clears every error mark, then marks the first conflicting pair only.
+    // Marks exactly the filled cells whose digit a filled peer also holds.
     // Returns whether a conflict was found.
     bool FindConflict();
     bool HasErrorMark() const;

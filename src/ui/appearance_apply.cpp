@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/appearance_apply.h"
 
-#include "ui/board_widget.h"
+#include "game/play_session.h"
 
 namespace velmar {
 
@@ -28,12 +28,12 @@ TColor Pick(const std::string& flag, TColor builtIn, const std::string& stored) 
 
 } // namespace
 
-void ApplyStoredAppearance(TPICSD33& board, Settings& settings, SettingsBackend& store) {
+void ApplyStoredAppearance(PlaySession& session, Settings& settings, SettingsBackend& store) {
     if (!AllColoursReadable(settings)) {
         SetDefaultSettings(settings);
         SaveSettings(settings, store);
     }
-    BoardProperties& p = board.properties();
+    BoardProperties p = session.board().properties();
     p.UNFoucsColor1 =
         Pick(settings.reg_board_background_use_default, kBuiltInColour1, settings.reg_Board_color1);
     p.UNFoucsColor2 =
@@ -44,12 +44,7 @@ void ApplyStoredAppearance(TPICSD33& board, Settings& settings, SettingsBackend&
         Pick(settings.reg_Font_use_default, kBuiltInCandidate, settings.reg_Font_color_Candidate);
     p.highcolor =
         Pick(settings.reg_HighLight_use_default, kBuiltInHighlight, settings.reg_HighLight_color);
-    board.RedrawAll();
-    // Open cells' candidate squares take the cell's background.
-    for (int r = 1; r <= 9; ++r)
-        for (int c = 1; c <= 9; ++c)
-            if (board.cells().cell(r, c).State == kStateOpen)
-                board.SetCandidatesColor(r, c, board.CellColor(r, c));
+    session.SetProperties(p);
 }
 
 } // namespace velmar

@@ -7,11 +7,11 @@
 
 namespace velmar {
 
-class TPICSD33;
+class PlaySession;
 
-// Sets the background, font and highlight colours of the board from the
-// settings and redraws it. A colour text that is not a number makes the
+// Sets the background, font and highlight colours of the session's board
+// from the settings and redraws it. A colour text that is not a number makes the
 // store go back to its defaults (written at once) before the colours apply.
-void ApplyStoredAppearance(TPICSD33& board, Settings& settings, SettingsBackend& store);
+void ApplyStoredAppearance(PlaySession& session, Settings& settings, SettingsBackend& store);
 
 } // namespace velmar

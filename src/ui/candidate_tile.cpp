@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/candidate_tile.h"
 
-#include "ui/board_widget.h"
+#include "game/play_session.h"
 #include "ui/ui_text.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolButton>
+#include <functional>
 
 namespace velmar {
 
@@ -35,10 +36,10 @@ class TileButton : public QToolButton {
 
 } // namespace
 
-Tfrmtile::Tfrmtile(TPICSD33& board, std::function<bool()> pencilMode, QWidget* parent)
+Tfrmtile::Tfrmtile(PlaySession& session, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      board_(board), pencilMode_(std::move(pencilMode)) {
+      session_(session) {
     setObjectName(QStringLiteral("frmtile"));
     setFixedSize(kClientWidth, kClientHeight);
     for (int d = 1; d <= 9; ++d) {
@@ -63,7 +64,7 @@ Tfrmtile::Tfrmtile(TPICSD33& board, std::function<bool()> pencilMode, QWidget* p
     setStyleSheet(QStringLiteral(
         "QToolButton:checked { background-color: #3d7bd9; color: white; border: 1px solid "
         "#2a5ca8; border-radius: 2px; }"));
-    connect(AdvGlowButton1_, &QToolButton::clicked, this, &Tfrmtile::AutoFillTile);
+    connect(AdvGlowButton1_, &QToolButton::clicked, this, [this] { session_.AutoFillTile(); });
 }
 
 void Tfrmtile::Relabel(const StringTable& texts) {
@@ -72,38 +73,20 @@ void Tfrmtile::Relabel(const StringTable& texts) {
 }
 
 void Tfrmtile::OpenTile(int row, int col, QPoint origin) {
-    row_ = row;
-    col_ = col;
-    const std::string& text = board_.node(row, col).Text;
+    const std::string& text = session_.cells().cell(row, col).Text;
     for (int d = 1; d <= 9; ++d)
         A_[d - 1]->setChecked(text.find(static_cast<char>('0' + d)) != std::string::npos);
     move(origin + QPoint(46 * col + 20, 46 * row + 90));
-    openMark_ = true;
     show();
     raise();
     activateWindow();
 }
 
 void Tfrmtile::WriteBack() {
-    TPicNode& n = board_.node(row_, col_);
     std::string digits;
     for (int d = 1; d <= 9; ++d)
         if (A_[d - 1]->isChecked()) digits += static_cast<char>('0' + d);
-    n.Text = std::move(digits);
-    n.State = kStateOpen;
-    board_.ShowHeldCandidates(row_, col_);
-    // Pencil redraws then keep the marks the player set.
-    if (pencilMode_()) n.CandHidden = 0;
-    emit written();
-}
-
-void Tfrmtile::AutoFillTile() {
-    const std::string computed = board_.cells().PeerCandidates(row_, col_);
-    for (int d = 1; d <= 9; ++d)
-        A_[d - 1]->setChecked(computed.find(static_cast<char>('0' + d)) != std::string::npos);
-    WriteBack();
-    openMark_ = false;
-    hide();
+    session_.WriteTile(digits);
 }
 
 void Tfrmtile::Toggle(int digit) {
@@ -114,8 +97,7 @@ void Tfrmtile::Toggle(int digit) {
 void Tfrmtile::keyPressEvent(QKeyEvent* event) {
     const int k = event->key();
     if (k == Qt::Key_Escape) {
-        openMark_ = false;
-        hide();
+        session_.CloseTile();
     } else if (k >= Qt::Key_1 && k <= Qt::Key_9) {
         Toggle(k - Qt::Key_0);
     } else {
@@ -127,8 +109,8 @@ void Tfrmtile::keyPressEvent(QKeyEvent* event) {
 
 void Tfrmtile::closeEvent(QCloseEvent* event) {
     // The title bar's close button closes like Esc.
-    openMark_ = false;
     QWidget::closeEvent(event);
+    if (session_.tileOpen()) session_.CloseTile();
 }
 
 void Tfrmtile::hideEvent(QHideEvent* event) {

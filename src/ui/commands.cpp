@@ -7,9 +7,9 @@ namespace {
 
 using K = QKeySequence;
 
-// Commands whose windows come with later parts are listed as not ready: they
+// Commands whose windows are not built yet are listed as not ready: they
 // show, disabled, so the window already has its final shape.
-constexpr std::array<CommandSpec, kCommandCount> kCommands = {{
+constexpr std::array<CommandEntry, kCommandCount> kCommands = {{
     {Command::GameList, "btDisplayYourGameList", "mnDisplayYourGameList1", IconId::GameList,
      K::UnknownKey, "Ctrl+L", false},
     {Command::SaveBoard, "btsave", "mnSaveCurrentBoard", IconId::Save, K::Save, "", false},
@@ -58,7 +58,7 @@ static_assert(InOrder(), "the table is indexed by Command");
 
 } // namespace
 
-const std::array<CommandSpec, kCommandCount>& CommandTable() {
+const std::array<CommandEntry, kCommandCount>& CommandTable() {
     return kCommands;
 }
 

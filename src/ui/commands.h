@@ -48,7 +48,7 @@ enum class Command {
     Count
 };
 
-struct CommandSpec {
+struct CommandEntry {
     Command command;
     std::string_view button;               // tool button name, empty when only in a menu
     std::string_view menu;                 // menu item name, empty when only a tool button
@@ -60,7 +60,7 @@ struct CommandSpec {
 
 inline constexpr int kCommandCount = static_cast<int>(Command::Count);
 
-const std::array<CommandSpec, kCommandCount>& CommandTable();
+const std::array<CommandEntry, kCommandCount>& CommandTable();
 
 // The level a new-game command deals, or -1.
 int LevelOfCommand(Command command);

@@ -4,12 +4,16 @@
 #include "ui/main_window.h"
 
 #include "bank/puzzle_bank.h"
+#include "model/random.h"
 #include "ui/appearance_apply.h"
 #include "ui/board_widget.h"
 #include "ui/candidate_tile.h"
+#include "ui/check_controller.h"
 #include "ui/color_grid.h"
 #include "ui/data_folder.h"
 #include "ui/digit_counter.h"
+#include "ui/history_controller.h"
+#include "ui/play_controller.h"
 #include "ui/prompter.h"
 #include "ui/qt_settings_store.h"
 #include "ui/solution_viewers.h"
@@ -18,7 +22,6 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -89,7 +92,8 @@ QString Name(std::string_view name) {
 } // namespace
 
 TForm1::TForm1(MainWindowServices services, QWidget* parent)
-    : QMainWindow(parent), services_(std::move(services)) {
+    : QMainWindow(parent), services_(std::move(services)),
+      session_(services_.bank ? *services_.bank : PuzzleBank::builtIn(), Random::instance()) {
     prompter_ = services_.prompter;
     if (!prompter_) {
         ownPrompter_ = std::make_unique<MessageBoxPrompter>(this, active_);
@@ -100,7 +104,6 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
         ownSettings_ = std::make_unique<QtSettingsStore>();
         store_ = ownSettings_.get();
     }
-    bank_ = services_.bank ? services_.bank : &PuzzleBank::builtIn();
     setObjectName(QStringLiteral("Form1"));
     // A fixed single border: system menu, minimise and close only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -109,20 +112,22 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     setWindowIcon(PaintedIcon(IconId::Application));
     BuildLayout();
     // The windows play opens, created once and hidden between uses.
-    frmtile_ = new Tfrmtile(
-        *sd991_, [this] { return mode_ == OperationMode::PencilAndPaper; }, this);
-    connect(frmtile_, &Tfrmtile::written, this, &TForm1::CountDigits);
-    connect(frmtile_, &Tfrmtile::closed, this, &TForm1::CountDigits);
+    frmtile_ = new Tfrmtile(session_, this);
     frmda_ = new Tfrmda(this);
     Frmdas_ = new TFrmdas(this);
     BuildCommands();
     BuildMenus();
     BuildToolBars();
+    play_ = new PlayController(*this, session_, this);
+    historyControl_ = new HistoryController(*this, session_, this);
+    check_ = new CheckController(*this, session_, this);
     MainWindowCreate();
 }
 
 TForm1::~TForm1() {
-    qApp->removeEventFilter(this);
+    // No key preview or tips while the widgets go.
+    qApp->removeEventFilter(play_);
+    session_.SetListener(nullptr);
 }
 
 void TForm1::BuildLayout() {
@@ -136,16 +141,7 @@ void TForm1::BuildLayout() {
     sd991_ = new TPICSD33(boardFrame_);
     sd991_->setObjectName(QStringLiteral("sd991"));
     sd991_->move(kBoardInFrame);
-    // The main window's board values.
-    BoardProperties& p = sd991_->properties();
-    p.UNFoucsColor1 = p.UNFoucsColor2 = p.FoucsColor1 = p.FoucsColor2 = 14284791;
-    p.FONTSize1 = p.FONTSize2 = 20;
-    p.FONTSize3 = 10;
-    p.FONTColor1 = kBlack;
-    p.FONTColor2 = kBlue;
-    p.FONTColor3 = kBlack;
-    p.errorcolor = 239;
-    p.highcolor = 9813909;
+    sd991_->Show(session_.board());
 
     grpshowcandidates_ = new QGroupBox(client_);
     grpshowcandidates_->setObjectName(QStringLiteral("grpshowcandidates"));
@@ -158,12 +154,8 @@ void TForm1::BuildLayout() {
     for (int i = 0; i < 3; ++i) {
         radios[i].first->setObjectName(QString::fromLatin1(radios[i].second));
         radios[i].first->setGeometry(5, 18 + i * 19, kPanelWidth - 7, 19);
-        connect(radios[i].first, &QRadioButton::toggled, this, [this](bool on) {
-            if (on) OnModeToggled();
-        });
     }
     rb_none_->setChecked(true);
-    digitGroup_ = new QButtonGroup(this);
     for (int d = 1; d <= 9; ++d) {
         auto* b = new QToolButton(grpshowcandidates_);
         b->setObjectName(QStringLiteral("disnote%1").arg(d));
@@ -174,8 +166,6 @@ void TForm1::BuildLayout() {
         f.setPointSize(11);
         b->setFont(f);
         b->setContextMenuPolicy(Qt::PreventContextMenu);
-        digitGroup_->addButton(b, d);
-        connect(b, &QToolButton::clicked, this, [this, d] { SelectDigit(d); });
         disnote_[d - 1] = b;
     }
 
@@ -191,19 +181,11 @@ void TForm1::BuildLayout() {
     bt_clearcolor_ = new QToolButton(grpColorPanel_);
     bt_clearcolor_->setObjectName(QStringLiteral("bt_clearcolor"));
     bt_clearcolor_->setGeometry(8, 128, kPanelWidth - 16, 24);
-    connect(bt_clearcolor_, &QToolButton::clicked, this,
-            [this] { ResetColors(*sd991_, marks_, SelectedDigit(), true); });
 
     for (int d = 1; d <= 9; ++d) {
         auto* bar = new Tmousepb(client_);
         bar->setObjectName(QStringLiteral("ProgressBar%1").arg(d));
         bar->setGeometry(kPanelLeft + 3 + (d - 1) * 12, 366, 11, 126);
-        // A press on bar n is the same press on digit button n.
-        connect(bar, &Tmousepb::pressed, this, [this, d](Qt::MouseButton button) {
-            if (!disnote_[d - 1]->isEnabled()) return;
-            if (button == Qt::LeftButton) disnote_[d - 1]->click();
-            if (button == Qt::RightButton) DigitRightClick(d);
-        });
         counters_[d - 1] = bar;
     }
 
@@ -238,12 +220,11 @@ void TForm1::BuildLayout() {
     sb1_->setSizeGripEnabled(false);
     sb1_->setGeometry(0, kBottomBarTop + kBottomBarHeight, kClientWidth,
                       kClientHeight - kBottomBarTop - kBottomBarHeight);
-    sb1_->setAutoFillBackground(true);
-    sb1_->setStyleSheet(QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); }"));
+    ClearTip();
 }
 
 void TForm1::BuildCommands() {
-    for (const CommandSpec& entry : CommandTable()) {
+    for (const CommandEntry& entry : CommandTable()) {
         auto* a = new QAction(this);
         a->setObjectName(Name(entry.button.empty() ? entry.menu : entry.button));
         if (!entry.button.empty()) a->setIcon(PaintedIcon(entry.icon));
@@ -254,8 +235,6 @@ void TForm1::BuildCommands() {
             keys << QKeySequence(Name(entry.shortcut));
         a->setShortcuts(keys);
         a->setEnabled(entry.ready);
-        const Command command = entry.command;
-        connect(a, &QAction::triggered, this, [this, command] { Trigger(command); });
         connect(a, &QAction::hovered, this, [this, a] { ShowTip(a->toolTip()); });
         actions_.push_back(a);
         if (!entry.button.empty())
@@ -352,78 +331,36 @@ void TForm1::BuildToolBars() {
 }
 
 void TForm1::MainWindowCreate() {
-    // 1. settings, and with them the board's colours
+    // The settings first: they colour the board.
     LoadSettings(settings_, *store_);
-    ApplyStoredAppearance(*sd991_, settings_, *store_);
-    // 2. the English table, which labels the whole window
+    ApplyStoredAppearance(session_, settings_, *store_);
+    // The English table labels the whole window.
     LoadLanguage(Language::English);
-    // 3. the digit buttons are kept in disnote_, indexed by digit
-    // 4. the caption is the application's title
-    setWindowTitle(QApplication::applicationDisplayName());
-    // 5. the data folder, its replay folder, and the folder as working directory
+    setWindowTitle(QString::fromUtf8(kApplicationTitle));
+    // The data folder and its replay folder; the program works inside it.
     dataFolder_ = services_.dataFolder.isEmpty() ? DataFolder() : services_.dataFolder;
     if (!dataFolder_.endsWith(QLatin1Char('/'))) dataFolder_ += QLatin1Char('/');
     EnsureDataFolder(dataFolder_);
     QDir::setCurrent(dataFolder_);
-    // 6. the handlers of save, branch, marking and replay are the command table's
-    // 7. marking starts with colour 11 of the grid
+    // The window's own commands; the controllers connected theirs.
+    connect(action(Command::ExportTexts), &QAction::triggered, this,
+            &TForm1::ExportTextsToDataFolder);
+    connect(action(Command::Contents), &QAction::triggered, this, &TForm1::ShowContents);
+    connect(action(Command::About), &QAction::triggered, this, &TForm1::ShowAbout);
+    connect(action(Command::Exit), &QAction::triggered, this, &TForm1::close);
+    // Marking starts with colour 11 of the grid.
     colorgrid1_->setForegroundIndex(11);
-    // 8. the board: disabled, mouse handlers wired, every cell an empty given
-    sd991_->setEnabled(false);
-    connect(sd991_, &TPICSD33::cellPressed, this, &TForm1::CellClick);
-    connect(sd991_, &TPICSD33::candidatePressed, this, &TForm1::CandidateClick);
-    connect(sd991_, &TPICSD33::cellEntered, this, &TForm1::CellEntered);
-    connect(sd991_, &TPICSD33::candidateEntered, this, &TForm1::CandidateEntered);
-    connect(sd991_, &TPICSD33::hoverLeft, this, &TForm1::ClearTip);
-    for (int i = 0; i < 81; ++i) {
-        sd991_->cells().at(i).Text.clear();
-        sd991_->cells().at(i).State = kStateGiven;
-    }
-    // 9. no colour marks
-    marks_.Clear();
-    // 10. the candidate font size
-    sd991_->SetAllCandidateFontSize(sd991_->properties().FONTSize3);
-
-    // The state that the form itself starts in.
-    cbautoupdate_->setEnabled(false);
-    SetStepButtons({});
-    SetFinishLabelVisible(false);
+    session_.SetMarkColour(colorgrid1_->foregroundColor());
+    // Everything the widgets show comes from the session from now on.
+    session_.SetListener(this);
+    SessionChanged(~0u);
     TimeLabel1_->setMS(0);
-    for (Tmousepb* bar : counters_) bar->setToolTip(QStringLiteral("0"));
-    qApp->installEventFilter(this); // key preview: digits and Tab before any control
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QRadioButton* TForm1::modeButton(OperationMode mode) const {
-    switch (mode) {
-    case OperationMode::AllCandidates:
-        return rb_all_;
-    case OperationMode::PartCandidates:
-        return rb_one_;
-    default:
-        return rb_none_;
-    }
-}
-
-void TForm1::SetFinishLabelVisible(bool visible) {
-    wcLabelAction_->setVisible(visible);
-}
-
 void TForm1::changeEvent(QEvent* event) {
-    // The window becoming active closes the candidate tile. A click on a
-    // cell that brought the window back keeps the open mark, so that the
-    // click itself is consumed by CellClick.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && frmtile_->isVisible()) {
-        const QPoint at = sd991_->mapFromGlobal(QCursor::pos());
-        if (!sd991_->rect().contains(at) || !sd991_->HitTest(at).isCell())
-            frmtile_->clearOpenMark();
-        frmtile_->hide();
-    }
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) play_->WindowActivated();
     QMainWindow::changeEvent(event);
-}
-
-bool TForm1::tileOpen() const {
-    return frmtile_->openMark();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -432,10 +369,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::ShowTip(const QString& text) {
-    QPalette pal = sb1_->palette();
-    pal.setColor(QPalette::Window,
-                 text.isEmpty() ? palette().color(QPalette::Button) : ToQColor(7978239));
-    sb1_->setPalette(pal);
+    // A style sheet, not the palette: a style sheet on the window or the
+    // status bar would override a palette colour.
+    const QString background =
+        text.isEmpty() ? QStringLiteral("palette(button)") : ToQColor(7978239).name();
+    sb1_->setStyleSheet(
+        QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); background-color: %1; }")
+            .arg(background));
     if (text.isEmpty())
         sb1_->clearMessage();
     else

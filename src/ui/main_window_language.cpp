@@ -56,11 +56,11 @@ void TForm1::ApplyLanguage() {
     auto hint = [this](const std::string& name) {
         return Q(active_.LookupText(LabelKey(name, "hint")));
     };
-    // 1. menu items keep their text when the table has none
+    // Menu items keep their text when the table has none.
     for (const auto& [name, a] : menuItems_)
         if (auto text = RelabelledText(LabelKind::MenuItemCaption, caption(name)))
             a->setText(Q(*text));
-    // 2. group boxes, tool buttons, radio buttons, check boxes
+    // Group boxes, tool buttons, radio buttons and check boxes always take it.
     for (QGroupBox* g : {grpshowcandidates_, grpColorPanel_})
         g->setTitle(Q(*RelabelledText(LabelKind::GroupBoxCaption, caption(Lower(g)))));
     for (const ToolButtonEntry& b : toolButtons_) {
@@ -72,21 +72,21 @@ void TForm1::ApplyLanguage() {
         r->setText(Q(*RelabelledText(LabelKind::RadioButtonCaption, caption(Lower(r)))));
     for (QCheckBox* c : {cbautoupdate_, chkcolor_})
         c->setText(Q(*RelabelledText(LabelKind::CheckBoxCaption, caption(Lower(c)))));
-    // 3. speed buttons keep their text when the table has none
+    // Speed buttons keep their text when the table has none.
     std::vector<QToolButton*> speedButtons(disnote_.begin(), disnote_.end());
     speedButtons.push_back(bt_clearcolor_);
     for (QToolButton* b : speedButtons)
         if (auto text = RelabelledText(LabelKind::SpeedButtonCaption, caption(Lower(b))))
             b->setText(Q(*text));
     for (int d = 1; d <= 9; ++d) counters_[d - 1]->setLabel(disnote_[d - 1]->text());
-    // 4. every control's hint; the counters' hints are their counts
+    // Every control gets its hint; the counters show their counts instead.
     for (const ToolButtonEntry& b : toolButtons_) b.action->setToolTip(hint(b.name));
     for (QWidget* w :
          std::initializer_list<QWidget*>{rb_none_, rb_all_, rb_one_, cbautoupdate_, chkcolor_,
                                          colorgrid1_, bt_clearcolor_, TimeLabel1_, ndtxt_})
         w->setToolTip(hint(Lower(w)));
     for (QToolButton* b : disnote_) b->setToolTip(hint(Lower(b)));
-    // 5. the standard font
+    // The standard font last, over whatever the texts changed.
     ApplyStandardFont(this);
     // The play windows' own texts.
     frmtile_->Relabel(active_);
@@ -114,8 +114,8 @@ void TForm1::RefreshLevelLabel() {
     static constexpr std::string_view kKeys[] = {"msg_ndtxt_veryeasy",   "msg_ndtxt_gentle",
                                                  "msg_ndtxt_moderate",   "msg_ndtxt_tough",
                                                  "msg_ndtxt_diabolical", "msg_ndtxt_unkown"};
-    if (!gameLoaded_) return;
-    const int nd = sd991_->properties().nd;
+    if (!session_.gameLoaded()) return;
+    const int nd = session_.level();
     ndtxt_->setText(LookupText(kKeys[nd >= 0 && nd <= 4 ? nd : 5]));
 }
 

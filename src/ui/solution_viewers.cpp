@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/solution_viewers.h"
 
-#include "board/board_cells.h"
 #include "text/string_table.h"
 #include "ui/board_widget.h"
 #include "ui/ui_text.h"
@@ -40,21 +39,12 @@ QString Rows(std::string_view solution) {
 
 } // namespace
 
-Tfrmda::Tfrmda(QWidget* parent) : QDialog(parent) {
+Tfrmda::Tfrmda(QWidget* parent) : QDialog(parent), shown_(MainBoardProperties()) {
     setObjectName(QStringLiteral("frmda"));
     auto* layout = new QVBoxLayout(this);
     board_ = new TPICSD33(this);
     board_->setObjectName(QStringLiteral("sd991"));
-    BoardProperties& p = board_->properties();
-    p.FONTSize1 = p.FONTSize2 = 20;
-    p.FONTSize3 = 10;
-    p.FONTColor1 = kBlack;
-    p.FONTColor2 = kBlue;
-    p.FONTColor3 = kBlack;
-    p.UNFoucsColor1 = p.UNFoucsColor2 = p.FoucsColor1 = p.FoucsColor2 = 14284791;
-    p.errorcolor = 239;
-    p.highcolor = 9813909;
-    p.autotranzt = true;
+    board_->Show(shown_);
     layout->addWidget(board_);
     Button1_ = AddCloseRow(this, layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -66,7 +56,7 @@ void Tfrmda::Relabel(const StringTable& texts) {
 }
 
 void Tfrmda::Fill(const BoardCells& mainBoard, std::string_view solution) {
-    BoardCells& cells = board_->cells();
+    BoardCells& cells = shown_.cells();
     for (int i = 0; i < 81; ++i) {
         TPicNode& n = cells.at(i);
         const TPicNode& shown = mainBoard.at(i);
@@ -80,7 +70,8 @@ void Tfrmda::Fill(const BoardCells& mainBoard, std::string_view solution) {
     }
     // Conflicts first, so that a marked pair shows in the redraw.
     cells.FindConflict();
-    board_->RedrawAll();
+    shown_.RedrawAll();
+    board_->Refresh();
 }
 
 TFrmdas::TFrmdas(QWidget* parent) : QDialog(parent) {

@@ -4,6 +4,8 @@
 // solutions as text when the puzzle has more than one.
 #pragma once
 
+#include "game/board_display.h"
+
 #include <QDialog>
 
 #include <string_view>
@@ -13,7 +15,6 @@ class QPushButton;
 
 namespace velmar {
 
-class BoardCells;
 class StringTable;
 class TPICSD33;
 
@@ -28,9 +29,11 @@ class Tfrmda : public QDialog {
     void Fill(const BoardCells& mainBoard, std::string_view solution);
     void Relabel(const StringTable& texts);
     TPICSD33* board() const { return board_; }
+    const BoardDisplay& shown() const { return shown_; }
     QPushButton* closeButton() const { return Button1_; }
 
   private:
+    BoardDisplay shown_;
     TPICSD33* board_ = nullptr;
     QPushButton* Button1_ = nullptr;
 };

@@ -10,11 +10,9 @@ QString FormatElapsed(std::int32_t ms) {
 
 TTimeLabel::TTimeLabel(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignCenter);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
-    setPalette(pal);
+    // A style sheet, not the palette: inside a tool bar the Fusion style
+    // paints a label with the tool bar's palette.
+    setStyleSheet(QStringLiteral("QLabel { background-color: black; color: #00ff00; }"));
     QFont f = font();
     f.setBold(true);
     f.setPointSize(11);

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board widget: cell geometry, hit-testing of cells against candidate
-// squares, hover reports, what each redraw shows, and the colour operations.
-#include "model/tqj.h"
+// The board widget and the board painter: cell geometry, hit-testing of
+// cells against candidate squares, hover reports, and what the painter puts
+// on the pixels of a lone candidate and of an error.
+#include "ui/board_painter.h"
 #include "ui/board_widget.h"
-#include "ui/color_marks.h"
+#include "ui/tcolor.h"
 
+#include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -14,12 +17,10 @@ using namespace velmar;
 namespace {
 
 // Texts are moved in: assigning a literal trips a false -Wrestrict of g++ 12.
-void Put(TPICSD33& board, int row, int col, std::string text, int state, bool error) {
+void Put(BoardDisplay& board, int row, int col, std::string text, int state) {
     TPicNode& n = board.node(row, col);
     n.Text = std::move(text);
     n.State = state;
-    n.ErrorMark = error;
-    n.CandHidden = 0;
 }
 
 // A mouse move straight to the widget, shown or not.
@@ -27,6 +28,13 @@ void MoveTo(QWidget& widget, QPoint pos) {
     QMouseEvent move(QEvent::MouseMove, pos, widget.mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QCoreApplication::sendEvent(&widget, &move);
+}
+
+QImage Paint(const BoardDisplay& board) {
+    QImage image(TPICSD33::kSide, TPICSD33::kSide, QImage::Format_RGB32);
+    QPainter p(&image);
+    PaintBoard(p, board, {QFont(QStringLiteral("Arial")), {}, {}, nullptr});
+    return image;
 }
 
 } // namespace
@@ -48,11 +56,12 @@ class BoardWidgetTest : public QObject {
     }
 
     void pressesLandOnCellsOrVisibleCandidates() {
+        BoardDisplay shown;
+        Put(shown, 2, 5, "159", kStateOpen);
+        Put(shown, 3, 3, "5", kStateOpen);
+        shown.RedrawAll();
         TPICSD33 board;
-        Put(board, 2, 5, "159", kStateOpen, false);
-        board.RedrawAll();
-        QVERIFY(board.CandidateVisible(2, 5, 5));
-        QVERIFY(!board.CandidateVisible(2, 5, 2));
+        board.Show(shown);
         QSignalSpy cells(&board, &TPICSD33::cellPressed);
         QSignalSpy candidates(&board, &TPICSD33::candidatePressed);
 
@@ -61,27 +70,21 @@ class BoardWidgetTest : public QObject {
         QCOMPARE(candidates.count(), 1);
         QCOMPARE(candidates.at(0).at(2).toInt(), 5);
         QCOMPARE(candidates.at(0).at(3).value<Qt::MouseButton>(), Qt::RightButton);
-
         // The hidden square of 2 and the gap between squares belong to the cell.
         QTest::mouseClick(&board, Qt::LeftButton, {}, TPICSD33::CandidateRect(2, 5, 2).center());
         QTest::mouseClick(&board, Qt::LeftButton, {}, five.topLeft() - QPoint(1, 0));
         QCOMPARE(cells.count(), 2);
         QCOMPARE(cells.at(0).at(0).toInt(), 2);
         QCOMPARE(cells.at(0).at(1).toInt(), 5);
-
+        // A lone candidate drawn large is still hit on its own square only.
+        QCOMPARE(shown.LoneCandidate(3, 3), 5);
+        QCOMPARE(board.HitTest(TPICSD33::CandidateRect(3, 3, 5).center()), (BoardHit{3, 3, 5}));
+        QCOMPARE(board.HitTest(TPICSD33::CellRect(3, 3).topLeft() + QPoint(3, 3)),
+                 (BoardHit{3, 3, 0}));
         // The black lines between boxes and around the board hit nothing.
         QCOMPARE(board.HitTest({140, 60}), BoardHit{});
         QCOMPARE(board.HitTest({0, 0}), BoardHit{});
-        QCOMPARE(board.HitTest({421, 421}), BoardHit{});
         QCOMPARE(board.HitTest({419, 419}), (BoardHit{9, 9, 0}));
-
-        // A single candidate is drawn large and hit anywhere on its cell.
-        Put(board, 3, 3, "7", kStateOpen, false);
-        board.RedrawAll();
-        QCOMPARE(board.LoneCandidate(3, 3), 7);
-        QCOMPARE(board.HitTest(TPICSD33::CellRect(3, 3).center()), (BoardHit{3, 3, 7}));
-        QCOMPARE(board.LoneCandidate(2, 5), 0);
-
         // A disabled board takes no clicks.
         board.setEnabled(false);
         QTest::mouseClick(&board, Qt::LeftButton, {}, five.center());
@@ -89,9 +92,11 @@ class BoardWidgetTest : public QObject {
     }
 
     void hoverReportsEnterAndLeave() {
+        BoardDisplay shown;
+        Put(shown, 1, 1, "12", kStateOpen);
+        shown.RedrawAll();
         TPICSD33 board;
-        Put(board, 1, 1, "12", kStateOpen, false);
-        board.RedrawAll();
+        board.Show(shown);
         QSignalSpy cellEnter(&board, &TPICSD33::cellEntered);
         QSignalSpy candEnter(&board, &TPICSD33::candidateEntered);
         QSignalSpy left(&board, &TPICSD33::hoverLeft);
@@ -106,79 +111,42 @@ class BoardWidgetTest : public QObject {
         QCOMPARE(board.Hover(), BoardHit{});
     }
 
-    void redrawsShowWhatTheModeAsks() {
-        TPICSD33 board;
-        auto& cells = board.cells();
-        for (int i = 0; i < 81; ++i) {
-            cells.at(i).State = kStateOpen;
-            cells.at(i).Text.clear();
-        }
-        Put(board, 1, 1, "5", kStateGiven, false);
-        Put(board, 1, 2, "24", kStateOpen, false);
-        Put(board, 1, 3, "7", kStateOpen, false);
-        Put(board, 1, 4, "3", kStatePlaced, false);
-        board.RedrawForDigit(4);
-        QCOMPARE(board.Caption(1, 1), QString("5"));
-        QCOMPARE(board.Caption(1, 4), QString("3"));
-        QVERIFY(board.CandidateVisible(1, 2, 2)); // holds 4: all its candidates show
-        QVERIFY(board.CandidateVisible(1, 3, 7)); // a single candidate always shows
-        board.RedrawForDigit(9);
-        QVERIFY(!board.CandidateVisible(1, 2, 2));
-        board.RedrawFull(); // one character is drawn as a big digit
-        QCOMPARE(board.Caption(1, 3), QString("7"));
-        QVERIFY(!board.CandidateVisible(1, 3, 7));
-        QVERIFY(board.CandidateVisible(1, 2, 4));
-        board.HideMultiCandidates();
-        QVERIFY(!board.CandidateVisible(1, 2, 4));
-        board.node(1, 2).CandHidden = 1;
-        board.RedrawPencil(); // pencil marks of open cells stay visible
-        QVERIFY(board.CandidateVisible(1, 2, 4));
-        QCOMPARE(board.CaptionColor(1, 4), board.properties().FONTColor2);
+    void loneCandidateReadsApartFromAPlacedDigit() {
+        BoardDisplay shown(MainBoardProperties());
+        Put(shown, 1, 1, "5", kStateOpen);
+        Put(shown, 1, 2, "5", kStatePlaced);
+        shown.RedrawAll();
+        // The same big 5, but not in the placed digits' blue.
+        const QImage image = Paint(shown);
+        auto inked = [&](int row, int col, const QColor& ink) {
+            const QRect cell = TPICSD33::CellRect(row, col);
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                for (int x = cell.left(); x <= cell.right(); ++x)
+                    if (image.pixelColor(x, y) == ink) return true;
+            return false;
+        };
+        const QColor blue = ToQColor(shown.properties().FONTColor2);
+        QVERIFY(inked(1, 2, blue));
+        QVERIFY(!inked(1, 1, blue));
+        int ink = 0;
+        const QRect cell = TPICSD33::CellRect(1, 1).adjusted(2, 2, -2, -2);
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                ink += image.pixelColor(x, y) != ToQColor(shown.CellColor(1, 1));
+        QVERIFY(ink > 20); // drawn large, not as a small candidate
     }
 
-    void defaultColoursAndMarks() {
-        TPICSD33 board;
-        BoardProperties& p = board.properties();
-        p.UNFoucsColor1 = 0x111111;
-        p.UNFoucsColor2 = 0x222222;
-        Put(board, 5, 5, "", kStateOpen, false);
-        Put(board, 4, 2, "", kStateOpen, false);
-        Put(board, 1, 1, "3", kStateGiven, false);
-        Put(board, 1, 2, "3", kStatePlaced, true);
-        QCOMPARE(board.DefaultColor(5, 5, 3), p.UNFoucsColor1);
-        QCOMPARE(board.DefaultColor(4, 2, 3), p.UNFoucsColor2);
-        QCOMPARE(board.DefaultColor(1, 1, 3), p.highcolor);
-        QCOMPARE(board.DefaultColor(1, 1, 4), p.UNFoucsColor1);
-        QCOMPARE(board.DefaultColor(1, 2, 3), p.errorcolor); // the error wins
-
-        ColorMarkStore store;
-        TQJ model;
-        ResetColors(board, store, 3, true);
-        board.SetCellColor(5, 5, 0x00AA00);
-        board.SetCandidateColor(5, 5, 4, 0x0000AA);
-        CaptureMarks(board, store, 3);
-        QCOMPARE(store.entry(5, 5, 0), TColor{0x00AA00});
-        QCOMPARE(store.entry(5, 5, 4), TColor{0x0000AA});
-        QCOMPARE(store.entry(1, 1, 0), NoMark); // highlight is not a mark
-        QCOMPARE(store.entry(1, 2, 0), NoMark); // nor the error colour
-        // The highlight colour or the other box's colour on a cell that does
-        // not show them by itself is a mark.
-        board.SetCellColor(4, 2, p.highcolor);
-        board.SetCellColor(5, 5, p.UNFoucsColor2);
-        CaptureMarks(board, store, 3);
-        QCOMPARE(store.entry(4, 2, 0), p.highcolor);
-        QCOMPARE(store.entry(5, 5, 0), p.UNFoucsColor2);
-        board.SetCellColor(4, 2, p.UNFoucsColor2);
-        board.SetCellColor(5, 5, 0x00AA00);
-        CaptureMarks(board, store, 3);
-        ResetColors(board, store, 3, false);
-        QCOMPARE(board.CellColor(5, 5), p.UNFoucsColor1);
-        ApplyMarks(board, store, model, 3);
-        QCOMPARE(board.CellColor(5, 5), TColor{0x00AA00});
-        QCOMPARE(board.CandidateColor(5, 5, 4), TColor{0x0000AA});
-        ResetColors(board, store, 3, true);
-        QVERIFY(store.IsEmpty());
-        QCOMPARE(board.CellColor(5, 5), p.UNFoucsColor1);
+    void anErrorFillsTheWholeCell() {
+        BoardDisplay shown(MainBoardProperties());
+        Put(shown, 4, 4, "7", kStateOpen);
+        shown.RedrawAll();
+        shown.SetCellColor(4, 4, 254);
+        shown.SetCandidatesColor(4, 4, 254);
+        const QImage image = Paint(shown);
+        const QRect cell = TPICSD33::CellRect(4, 4);
+        for (QPoint at : {cell.topLeft() + QPoint(3, 3), cell.bottomRight() - QPoint(3, 3),
+                          cell.topLeft() + QPoint(4, 40)})
+            QCOMPARE(image.pixelColor(at), ToQColor(254));
     }
 };
 

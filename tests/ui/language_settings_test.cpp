@@ -25,9 +25,9 @@ class LanguageSettingsTest : public QObject {
 
   private slots:
     void tablesAreCarriedWhole() {
-        QCOMPARE(LanguageTable(Language::English).Size(), size_t{283});
-        QCOMPARE(LanguageTable(Language::Chinese).Size(), size_t{283});
-        QCOMPARE(LanguageTable(Language::Japanese).Size(), size_t{267});
+        QCOMPARE(LanguageTable(Language::English).Size(), size_t{284});
+        QCOMPARE(LanguageTable(Language::Chinese).Size(), size_t{284});
+        QCOMPARE(LanguageTable(Language::Japanese).Size(), size_t{268});
         QCOMPARE(LanguageTable(Language::Chinese).Keys(), LanguageTable(Language::English).Keys());
     }
 
@@ -122,8 +122,10 @@ class LanguageSettingsTest : public QObject {
         s.reg_Board_color1 = std::string("255");
         s.reg_HighLight_use_default = std::string("0");
         s.reg_HighLight_color = std::string("32768");
-        TPICSD33 board;
-        ApplyStoredAppearance(board, s, store);
+        Random random(1);
+        PlaySession session(TestBank(), random);
+        const BoardDisplay& board = session.board();
+        ApplyStoredAppearance(session, s, store);
         QCOMPARE(board.properties().UNFoucsColor1, TColor{255});
         QCOMPARE(board.properties().UNFoucsColor2, TColor{13891060});
         QCOMPARE(board.properties().highcolor, TColor{32768});
@@ -132,7 +134,7 @@ class LanguageSettingsTest : public QObject {
 
         // A colour that is not a number brings back and stores every default.
         s.reg_Font_color_Big = std::string("blue");
-        ApplyStoredAppearance(board, s, store);
+        ApplyStoredAppearance(session, s, store);
         QCOMPARE(s.reg_Font_color_Big, "16711680");
         QCOMPARE(s.reg_board_background_use_default, "1");
         QCOMPARE(store.ReadString(kSettingsKeyPath, "reg_Font_color_Big"), "16711680");

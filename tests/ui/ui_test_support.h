@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the window tests share: a prompter that answers from a script, a small
-// bank of valid puzzles, a main window over a memory store and a temporary
-// data folder, and real mouse clicks on the board.
+// What the window tests share: a prompter that answers from a script, the
+// session tests' small bank, a main window over a memory store and a
+// temporary data folder, and real mouse clicks on the board.
 #pragma once
 
 #include "bank/puzzle_bank.h"
+#include "game/session_fixture.h"
 #include "storage/settings_memory_store.h"
 #include "ui/board_widget.h"
 #include "ui/main_window.h"
@@ -35,34 +36,16 @@ class ScriptedPrompter : public Prompter {
     }
 };
 
-// A solution-marked line: a valid grid, every third cell a given.
-inline std::string MarkedLine(int shift) {
-    std::string line;
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 9; ++c) {
-            const int digit = (r * 3 + r / 3 + c + shift) % 9 + 1;
-            const bool given = (r * 9 + c) % 3 == 0;
-            line += static_cast<char>(given ? '0' + digit : 'A' + digit - 1);
-        }
-    return line;
-}
-
-// Three lines per level (the draw never deals the last one).
-inline const PuzzleBank& TestBank() {
-    static const std::string text = MarkedLine(0) + "\n" + MarkedLine(4) + "\n" + MarkedLine(7);
-    static const PuzzleBank bank({text, text, text, text, text});
-    return bank;
-}
-
 struct WindowFixture {
     QTemporaryDir dataDir;
     MemorySettingsStore store;
     ScriptedPrompter prompter;
     std::unique_ptr<TForm1> window;
 
-    explicit WindowFixture(const PuzzleBank& bank = TestBank()) {
+    // realBoxes: questions and messages in real message boxes.
+    explicit WindowFixture(const PuzzleBank& bank = TestBank(), bool realBoxes = false) {
         MainWindowServices services;
-        services.prompter = &prompter;
+        services.prompter = realBoxes ? nullptr : &prompter;
         services.settings = &store;
         services.bank = &bank;
         services.dataFolder = dataDir.path() + QStringLiteral("/velmar/");

@@ -24,7 +24,6 @@ bool SaveScreenshot(velmar::TForm1& window, const QString& file) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmar"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmar 5.0"));
     QApplication::setApplicationVersion(QStringLiteral("5.0"));
     // Names the installed desktop entry, so Wayland shows its icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Velmar"));

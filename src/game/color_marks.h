@@ -4,13 +4,13 @@
 // nine candidate squares) so that they survive every redraw of the board.
 #pragma once
 
-#include "ui/tcolor.h"
+#include "game/colour.h"
 
 #include <array>
 
 namespace velmar {
 
-class TPICSD33;
+class BoardDisplay;
 class TQJ;
 
 inline constexpr TColor NoMark = 12634573; // $C0C9CD
@@ -33,20 +33,21 @@ class ColorMarkStore {
 
 // Every cell and candidate square back to the cell's default colour; with
 // clearStore the marks are forgotten too.
-void ResetColors(TPICSD33& board, ColorMarkStore& store, int selectedDigit, bool clearStore);
+void ResetColors(BoardDisplay& board, ColorMarkStore& store, int selectedDigit, bool clearStore);
 // Takes the board's current colours into the store; a square showing the
 // colour the board gives that cell by itself (box colour, highlight, error
 // colour) holds no mark. Comparing with the cell's own default rather than
 // with the list of the board's colours keeps a mark in a colour that happens
 // to be the highlight or a box colour elsewhere (the grid's yellow and white
 // are the default highlight and box colours).
-void CaptureMarks(const TPICSD33& board, ColorMarkStore& store, int selectedDigit);
+void CaptureMarks(const BoardDisplay& board, ColorMarkStore& store, int selectedDigit);
 // The default colours, then the stored marks on top, then MarkWrongDigits.
-void ApplyMarks(TPICSD33& board, const ColorMarkStore& store, const TQJ& model, int selectedDigit);
+void ApplyMarks(BoardDisplay& board, const ColorMarkStore& store, const TQJ& model,
+                int selectedDigit);
 // Single digits that differ from a known solution digit take the big-digit
 // colour.
-void MarkWrongDigits(TPICSD33& board, const TQJ& model);
+void MarkWrongDigits(BoardDisplay& board, const TQJ& model);
 // Filled cells holding the one selected digit get the highlight colour.
-void HighlightSelected(TPICSD33& board, int selectedDigit);
+void HighlightSelected(BoardDisplay& board, int selectedDigit);
 
 } // namespace velmar

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/color_marks.h"
+#include "game/color_marks.h"
 
+#include "game/board_display.h"
 #include "model/tqj.h"
-#include "ui/board_widget.h"
 
 namespace velmar {
 
@@ -17,7 +17,7 @@ bool ColorMarkStore::IsEmpty() const {
     return true;
 }
 
-void ResetColors(TPICSD33& board, ColorMarkStore& store, int selectedDigit, bool clearStore) {
+void ResetColors(BoardDisplay& board, ColorMarkStore& store, int selectedDigit, bool clearStore) {
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c) {
             const TColor colour = board.DefaultColor(r, c, selectedDigit);
@@ -27,7 +27,7 @@ void ResetColors(TPICSD33& board, ColorMarkStore& store, int selectedDigit, bool
     if (clearStore) store.Clear();
 }
 
-void CaptureMarks(const TPICSD33& board, ColorMarkStore& store, int selectedDigit) {
+void CaptureMarks(const BoardDisplay& board, ColorMarkStore& store, int selectedDigit) {
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c) {
             const TColor own = board.DefaultColor(r, c, selectedDigit);
@@ -38,7 +38,8 @@ void CaptureMarks(const TPICSD33& board, ColorMarkStore& store, int selectedDigi
         }
 }
 
-void ApplyMarks(TPICSD33& board, const ColorMarkStore& store, const TQJ& model, int selectedDigit) {
+void ApplyMarks(BoardDisplay& board, const ColorMarkStore& store, const TQJ& model,
+                int selectedDigit) {
     ColorMarkStore kept = store; // ResetColors must not clear the caller's marks
     ResetColors(board, kept, selectedDigit, false);
     for (int r = 1; r <= 9; ++r)
@@ -51,7 +52,7 @@ void ApplyMarks(TPICSD33& board, const ColorMarkStore& store, const TQJ& model, 
     MarkWrongDigits(board, model);
 }
 
-void MarkWrongDigits(TPICSD33& board, const TQJ& model) {
+void MarkWrongDigits(BoardDisplay& board, const TQJ& model) {
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c) {
             const std::string& text = board.cells().cell(r, c).Text;
@@ -61,7 +62,7 @@ void MarkWrongDigits(TPICSD33& board, const TQJ& model) {
         }
 }
 
-void HighlightSelected(TPICSD33& board, int selectedDigit) {
+void HighlightSelected(BoardDisplay& board, int selectedDigit) {
     if (selectedDigit == 0) return;
     const std::string digit(1, static_cast<char>('0' + selectedDigit));
     for (int r = 1; r <= 9; ++r)

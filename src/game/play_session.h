@@ -1,0 +1,232 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// PlaySession: one game in play, without any window. It owns the game
+// position (TQJ), the board with its looks, the step log, the colour marks,
+// the operation mode, the selected digits, auto update, marking, the level,
+// the tile's open mark and the finish state, and it runs every play
+// operation. Windows turn clicks and keys into these calls and mirror what
+// the one listener is told; they never change the board themselves.
+#pragma once
+
+#include "game/board_display.h"
+#include "game/color_marks.h"
+#include "history/step_log.h"
+#include "model/tqj.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace velmar {
+
+class PuzzleBank;
+class Random;
+
+enum class OperationMode { PencilAndPaper, AllCandidates, PartCandidates };
+enum class StepMove { First, Back, Next, Last };
+enum class MouseButton { Left, Right };
+
+// What a notification says has changed; the listener reads the new state
+// from the session.
+enum SessionChange : unsigned {
+    kChangedBoard = 1u << 0,    // cells, their looks or the board's properties
+    kChangedMode = 1u << 1,     // operation mode and auto update's enabled state
+    kChangedDigits = 1u << 2,   // which digits are selected
+    kChangedCounters = 1u << 3, // the nine digit counts
+    kChangedSteps = 1u << 4,    // the step buttons
+    kChangedFinish = 1u << 5,   // the finish badge
+    kChangedCommands = 1u << 6, // branch buttons, marking, auto update
+    kChangedGame = 1u << 7,     // a game was loaded: level, board enabled
+};
+
+// The Enabled states of Start, Accept and Reject Branch.
+struct BranchButtons {
+    bool Start = false;
+    bool Accept = false;
+    bool Reject = false;
+};
+
+// What "Show Solution" has to show.
+struct SolutionReport {
+    enum Kind { Known, One, None, Several } kind = None;
+    std::string first;  // the solution of Known and One, the first of Several
+    std::string second; // the second solution of Several
+};
+
+class SessionListener {
+  public:
+    virtual ~SessionListener() = default;
+    // Changes batched over one operation: bits of SessionChange.
+    virtual void SessionChanged(unsigned changes) = 0;
+    // A Yes/No question by string-table keys; true only for Yes.
+    virtual bool AskYesNo(std::string_view titleKey, std::string_view textKey) = 0;
+    // A message by key, shown with the information title.
+    virtual void Inform(std::string_view messageKey) = 0;
+    // The clock starts (from zero when fromZero) or stops.
+    virtual void ClockSet(bool running, bool fromZero) = 0;
+    // The candidate tile opens for a cell, or closes.
+    virtual void TileOpened(int row, int col) = 0;
+    virtual void TileClosed() = 0;
+};
+
+class PlaySession {
+  public:
+    PlaySession(const PuzzleBank& bank, Random& random);
+
+    // The one listener; it must outlive the session or be unset.
+    void SetListener(SessionListener* listener) { listener_ = listener; }
+
+    // What is shown and kept.
+    const BoardDisplay& board() const { return board_; }
+    const BoardCells& cells() const { return board_.cells(); }
+    const TQJ& model() const { return QJ1_; }
+    const StepLog& stepLog() const { return frmstep_; }
+    const ColorMarkStore& marks() const { return marks_; }
+    OperationMode mode() const { return mode_; }
+    bool gameLoaded() const { return gameLoaded_; }
+    int level() const { return board_.properties().nd; }
+    bool finished() const { return finished_; }
+    bool clockRunning() const { return clockRunning_; }
+    bool candidatesOn() const { return candidatesOn_; }
+    const std::array<int, 9>& counts() const { return counts_; }
+    StepButtons stepButtons() const { return stepButtons_; }
+    BranchButtons branchButtons() const { return branch_; }
+
+    // Digits: a digit is down or up as its selector button shows it.
+    bool DigitDown(int digit) const { return down_[digit - 1]; }
+    // The one digit down, or 0 when none or several are.
+    int SelectedDigit() const;
+    // The digits whose candidates are shown (see the mode rules).
+    std::string DisplayDigits() const;
+    // One digit at a time in "Pencil and Paper" and "All Candidates".
+    bool SingleDigit() const { return singleDigit_; }
+    bool AllowAllUp() const { return allowAllUp_; }
+
+    bool autoUpdate() const { return autoUpdate_; }
+    bool autoUpdateEnabled() const { return autoUpdateEnabled_; }
+    bool AutoUpdateActive() const { return autoUpdate_ && autoUpdateEnabled_; }
+    bool marking() const { return marking_; }
+    TColor markColour() const { return markColour_; }
+    bool tileOpen() const { return tileOpen_; }
+    int tileRow() const { return tileRow_; }
+    int tileCol() const { return tileCol_; }
+
+    // Starting games. A bank list too short to draw from leaves the game as
+    // it is and answers false.
+    bool NewGame(int level);
+    // A puzzle from outside: 81 givens ("0" open), its solution (81 digits,
+    // or "" when unknown) and its level 0..5.
+    bool StartPuzzle(std::string_view givens, std::string_view solution, int level);
+    // Takes the game back to its givens after asking; false when nothing
+    // was loaded or the player said No.
+    bool RestartGame();
+
+    // Play input.
+    void CellClick(int row, int col, MouseButton button);
+    void CandidateClick(int row, int col, int digit, MouseButton button);
+    void SelectDigit(int digit);
+    // A key 1..9 on the main window.
+    void DigitKey(int digit);
+    // Tab: the digit after the first one down in the order 9, 1, 2, ..., 8.
+    void NextDigit();
+    // Right click on a digit button: several digits in "Part Candidates".
+    void DigitRightClick(int digit);
+    // The player chose a mode. Leaving edited candidates for "Pencil and
+    // Paper" asks first; false when the mode stays.
+    bool ChooseMode(OperationMode mode);
+    // The program selects a mode as a click on its button, without asking.
+    void SelectMode(OperationMode mode);
+    void SetAutoUpdate(bool on);
+    void SetMarking(bool on);
+    void SetMarkColour(TColor colour) { markColour_ = colour; }
+    // "Clear Marking".
+    void ClearMarks();
+    // The digit counters, then the step the board makes.
+    void CountDigits();
+
+    // The candidate tile on its target cell.
+    void WriteTile(const std::string& digits);
+    void AutoFillTile();
+    // Closes the tile; keepMark leaves the open mark for the click that
+    // brought the player back to the board.
+    void CloseTile(bool keepMark = false);
+
+    // Checking and the solution.
+    void CheckError();
+    SolutionReport FindSolution() const;
+
+    // The move history.
+    void GoStep(StepMove move);
+    // A stored position onto the board, then the mode its candidates call
+    // for; false (nothing changed) for a damaged line.
+    bool LoadPosition(std::string_view line);
+    // The board as a new step when it differs from the step shown.
+    void RecordStep();
+
+    // New colours and fonts for the board (the appearance settings).
+    void SetProperties(const BoardProperties& properties);
+
+  private:
+    // Notifications are gathered over an operation and sent once at its end.
+    class Batch {
+      public:
+        explicit Batch(PlaySession& s) : s_(s) { ++s_.depth_; }
+        ~Batch() {
+            if (--s_.depth_ == 0) s_.Flush();
+        }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+      private:
+        PlaySession& s_;
+    };
+    void Changed(unsigned changes) { pending_ |= changes; }
+    void Flush();
+
+    void StartDealt(int level, std::string_view givens);
+    void ResetPlay();
+    void ModeChanged(OperationMode mode);
+    bool ConfirmPencilMode();
+    void FillCandidates();
+    void PressDigit(int digit);
+    void SetDigitGrouping(bool single);
+    void AfterMove(std::string_view messageKey, bool cellPath);
+    void RedrawForMode();
+    void MarkClick(int row, int col, int digit, MouseButton button);
+    bool CloseTileForClick();
+    void OpenTile(int row, int col);
+    void ApplyMarksNow();
+    void SetStepButtons(const StepButtons& buttons);
+    void SetClock(bool running, bool fromZero);
+
+    const PuzzleBank& bank_;
+    Random& random_;
+    SessionListener* listener_ = nullptr;
+    unsigned pending_ = 0;
+    int depth_ = 0;
+
+    TQJ QJ1_;
+    BoardDisplay board_;
+    StepLog frmstep_;
+    ColorMarkStore marks_;
+    OperationMode mode_ = OperationMode::PencilAndPaper;
+    std::array<bool, 9> down_{};
+    bool singleDigit_ = true;
+    bool allowAllUp_ = false;
+    bool candidatesOn_ = false;
+    bool autoUpdate_ = true;
+    bool autoUpdateEnabled_ = false;
+    bool marking_ = false;
+    TColor markColour_ = 0;
+    bool gameLoaded_ = false;
+    bool finished_ = false;
+    bool wasSolved_ = false; // at the last move, so "solved" is said once
+    bool clockRunning_ = false;
+    bool tileOpen_ = false;
+    int tileRow_ = 1;
+    int tileCol_ = 1;
+    std::array<int, 9> counts_{};
+    StepButtons stepButtons_;
+    BranchButtons branch_;
+};
+
+} // namespace velmar
