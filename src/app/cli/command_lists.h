@@ -11,5 +11,6 @@ std::vector<Command> hintCommands();   // rate, hint
 std::vector<Command> bankCommands();   // bank, deal
 std::vector<Command> importCommands(); // import
 std::vector<Command> gameCommands();   // games
+std::vector<Command> exportCommands(); // copy, print
 
 } // namespace velmar::cli
