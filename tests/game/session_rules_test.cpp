@@ -220,5 +220,51 @@ TEST(SessionRulesTest, EveryClashIsMarkedAndNoneIsHighlighted) {
     }
 }
 
+TEST(SessionRulesTest, NoPlayLeavesALineThatCannotBeReadBack) {
+    // Random play in every mode: each step the log records must read back.
+    SessionFixture f;
+    PlaySession& s = f.s;
+    Random dice(7);
+    const OperationMode modes[] = {OperationMode::PencilAndPaper, OperationMode::AllCandidates,
+                                   OperationMode::PartCandidates};
+    for (int i = 0; i < 3000; ++i) {
+        const int r = dice.uniform(1, 9), c = dice.uniform(1, 9), d = dice.uniform(1, 9);
+        const MouseButton b = dice.uniform(0, 1) ? MouseButton::Left : MouseButton::Right;
+        switch (dice.uniform(0, 9)) {
+        case 0:
+            s.ChooseMode(modes[dice.uniform(0, 2)]);
+            break;
+        case 1:
+            s.SelectDigit(d);
+            break;
+        case 2:
+            s.DigitRightClick(d);
+            break;
+        case 3:
+            s.SetAutoUpdate(dice.uniform(0, 1));
+            break;
+        case 4:
+            s.GoStep(StepMove::Back);
+            break;
+        case 5:
+            s.WriteTile(Digit(d) + Digit(dice.uniform(1, 9)));
+            break;
+        case 6:
+            s.CandidateClick(r, c, d, b);
+            break;
+        default:
+            s.DigitKey(d);
+            s.CellClick(r, c, b);
+            break;
+        }
+        BoardCells read;
+        ASSERT_TRUE(ReadPositionLine(read, WritePositionLine(s.cells()))) << i;
+    }
+    for (const std::string& entry : s.stepLog().Entries()) {
+        BoardCells read;
+        EXPECT_TRUE(ReadPositionLine(read, entry)) << entry;
+    }
+}
+
 } // namespace
 } // namespace velmar::test

@@ -131,8 +131,10 @@ class PlayTest : public QObject {
             QCOMPARE(w.session().cells().CandidateState(), int{kCandidatesEdited});
         };
         // The box's own buttons, pressed while it runs its modal loop.
-        auto answer = [](const char* key, QString* text) {
-            OnNextModal<QMessageBox>([key, text](QMessageBox& box) {
+        // While it asks, the buttons show the mode that still holds.
+        auto answer = [all](const char* key, QString* text) {
+            OnNextModal<QMessageBox>([key, text, all](QMessageBox& box) {
+                QVERIFY(all->isChecked());
                 *text = box.windowTitle() + QLatin1Char('|') + box.text();
                 for (QAbstractButton* b : box.buttons())
                     if (b->text() == QString::fromLatin1(key)) QTest::mouseClick(b, Qt::LeftButton);
