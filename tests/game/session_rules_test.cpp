@@ -200,21 +200,13 @@ TEST(SessionRulesTest, PartCandidatesFillOnlyOpenCells) {
 TEST(SessionRulesTest, EveryClashIsMarkedAndNoneIsHighlighted) {
     SessionFixture f;
     PlaySession& s = f.s;
-    const Cell given = f.CellsIn(kStateGiven).front();
-    const int d = f.TextOf(given)[0] - '0';
-    // Two open cells that each clash with a different given of digit d.
-    std::vector<Cell> clashes;
-    for (Cell c : f.CellsIn(kStateOpen))
-        if (s.cells().PeerCandidates(c.row, c.col).find(static_cast<char>('0' + d)) ==
-                std::string::npos &&
-            (clashes.empty() || (clashes[0].row != c.row && clashes[0].col != c.col &&
-                                 BoardCells::BoxOf(clashes[0].row, clashes[0].col) !=
-                                     BoardCells::BoxOf(c.row, c.col))))
-            clashes.push_back(c);
-    ASSERT_GE(clashes.size(), 2u);
-    f.Place(clashes[0], d);
-    f.Place(clashes[1], d);
-    for (Cell c : {clashes[0], clashes[1]}) {
+    std::string givens(81, '0');
+    givens[0] = '5';
+    givens[80] = '7';
+    s.StartPuzzle(givens, "", 5);
+    f.Place({1, 2}, 5);
+    f.Place({9, 8}, 7); // a second clash, far from the first; 7 is selected
+    for (Cell c : {Cell{1, 1}, Cell{1, 2}, Cell{9, 8}, Cell{9, 9}}) {
         EXPECT_TRUE(s.cells().cell(c.row, c.col).ErrorMark);
         EXPECT_EQ(s.board().CellColor(c.row, c.col), s.board().properties().errorcolor);
     }
