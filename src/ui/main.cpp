@@ -5,18 +5,47 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 namespace {
 
-// The window as the screen shows it, menu bar included.
-bool SaveScreenshot(velmar::TForm1& window, const QString& file) {
-    window.grab().save(file, "PNG");
-    return QFile::exists(file);
+// Saves the window as the screen shows it, menu bar included, as a PNG file.
+// A regular file is written to a temporary file that replaces it only when
+// whole, so a failed save leaves no truncated picture; a device or pipe
+// (/dev/stdout) is written directly. Returns the reason of a failure, or
+// nothing.
+std::optional<QString> SaveScreenshot(velmar::TForm1& window, const QString& path) {
+    const QPixmap picture = window.grab();
+    const QFileInfo target(path);
+    std::unique_ptr<QFileDevice> file;
+    if (target.exists() && !target.isFile() && !target.isDir())
+        file = std::make_unique<QFile>(path);
+    else
+        file = std::make_unique<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly)) return file->errorString();
+    if (!picture.save(file.get(), "PNG") || file->error() != QFileDevice::NoError) {
+        const QString reason = file->error() != QFileDevice::NoError
+                                   ? file->errorString()
+                                   : QStringLiteral("the picture could not be encoded");
+        if (auto* save = dynamic_cast<QSaveFile*>(file.get())) save->cancelWriting();
+        return reason;
+    }
+    if (auto* save = dynamic_cast<QSaveFile*>(file.get())) {
+        if (!save->commit()) return save->errorString();
+    } else if (!file->flush() || file->error() != QFileDevice::NoError) {
+        return file->errorString();
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -40,6 +69,12 @@ int main(int argc, char* argv[]) {
     parser.addOption(newGame);
     parser.process(app);
 
+    // The start-up makes the data folder the working directory: a relative
+    // picture name means the directory the program was started in.
+    const QString shotPath = parser.isSet(screenshot)
+                                 ? QDir::current().absoluteFilePath(parser.value(screenshot))
+                                 : QString();
+
     velmar::TForm1 window;
     if (parser.isSet(newGame)) {
         bool ok = false;
@@ -58,8 +93,11 @@ int main(int argc, char* argv[]) {
 
     int status = 1;
     QTimer::singleShot(0, &window, [&] {
-        status = SaveScreenshot(window, parser.value(screenshot)) ? 0 : 1;
-        if (status != 0) std::fprintf(stderr, "velmar: could not write the picture\n");
+        const std::optional<QString> failure = SaveScreenshot(window, shotPath);
+        status = failure ? 1 : 0;
+        if (failure)
+            std::fprintf(stderr, "velmar: could not write the picture %s: %s\n",
+                         qPrintable(QDir::toNativeSeparators(shotPath)), qPrintable(*failure));
         app.quit();
     });
     app.exec();

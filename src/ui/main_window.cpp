@@ -28,6 +28,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -363,7 +364,15 @@ void TForm1::MainWindowCreate() {
     // 5. the data folder, its replay folder, and the folder as working directory
     dataFolder_ = services_.dataFolder.isEmpty() ? DataFolder() : services_.dataFolder;
     if (!dataFolder_.endsWith(QLatin1Char('/'))) dataFolder_ += QLatin1Char('/');
-    EnsureDataFolder(dataFolder_);
+    if (!EnsureDataFolder(dataFolder_)) {
+        // Said once the window is up; the game plays on without saving.
+        QTimer::singleShot(0, this, [this] {
+            prompter_->inform(
+                LookupText("msg_title_error"),
+                LookupText("msg_datafolder_failed")
+                    .replace(QStringLiteral("%1"), QDir::toNativeSeparators(dataFolder_)));
+        });
+    }
     QDir::setCurrent(dataFolder_);
     // 6. the handlers of save, branch, marking and replay are the command table's
     // 7. marking starts with colour 11 of the grid
