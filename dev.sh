@@ -87,6 +87,8 @@ bench() {
     "$root/build/bench/hints_bench" --lines 2000 "$data"/puzzles2_17_clue.txt "$data"/puzzles5_forum_hardest_1905_11plus.txt
     echo "== Puzzle bank"
     "$root/build/bench/bank_bench"
+    echo "== Settings file with foreign keys"
+    "$root/build/bench/settings_bench"
     if [ -x "$root/build/bench/ui_click_bench" ]; then
         echo "== A click on the board, handler and repaint"
         QT_QPA_PLATFORM=offscreen "$root/build/bench/ui_click_bench"

@@ -90,6 +90,8 @@ std::string Unquoted(std::string_view text) {
 void IniSettingsStore::Add(std::size_t section, std::string_view line, std::size_t keyLength) {
     entries_.push_back({section, lines_.size(), line.size(), keyLength});
     lines_.append(line);
+    if (!groupPrefix_.empty() && PathMatches(entries_.back(), groupPrefix_, false))
+        groupEntries_.push_back(entries_.size() - 1);
 }
 
 void IniSettingsStore::Load(std::string_view text) {
@@ -97,7 +99,10 @@ void IniSettingsStore::Load(std::string_view text) {
     prefixes_.assign(1, std::string());
     entries_.clear();
     lines_.clear();
+    groupPrefix_.clear();
+    groupEntries_.clear();
     if (text.starts_with(kBom)) text.remove_prefix(kBom.size());
+    lines_.reserve(text.size());
     // Entries under a damaged header are dropped with it: their place is unknown.
     bool dropping = false;
     while (!text.empty()) {
@@ -139,42 +144,49 @@ std::string IniSettingsStore::Text() const {
     return out;
 }
 
-bool IniSettingsStore::PathIs(const Entry& entry, std::string_view path) const {
+bool IniSettingsStore::PathMatches(const Entry& entry, std::string_view path, bool whole) const {
     const std::string& prefix = prefixes_[entry.section];
-    if (path.size() != prefix.size() + entry.keyLength || !path.starts_with(prefix)) return false;
     const std::string_view key = LineOf(entry).substr(0, entry.keyLength);
-    path.remove_prefix(prefix.size());
-    for (std::size_t i = 0; i < key.size(); ++i) {
-        const char c = key[i] == '\\' ? '/' : key[i];
-        if (c != path[i]) return false;
+    const std::size_t length = prefix.size() + key.size();
+    if (whole ? length != path.size() : length < path.size()) return false;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const char c = i < prefix.size() ? prefix[i] : key[i - prefix.size()];
+        if ((c == '\\' ? '/' : c) != path[i]) return false;
     }
     return true;
 }
 
-const IniSettingsStore::Entry* IniSettingsStore::Find(std::string_view path) const {
+const std::vector<std::size_t>& IniSettingsStore::Group(std::string_view keyPath) const {
+    const std::string prefix = PathText(keyPath) + '/';
+    if (prefix != groupPrefix_) {
+        groupPrefix_ = prefix;
+        groupEntries_.clear();
+        for (std::size_t i = 0; i < entries_.size(); ++i)
+            if (PathMatches(entries_[i], prefix, false)) groupEntries_.push_back(i);
+    }
+    return groupEntries_;
+}
+
+const IniSettingsStore::Entry* IniSettingsStore::Find(std::string_view keyPath,
+                                                      std::string_view name) const {
+    const std::string path = PathText(keyPath) + '/' + std::string(name);
+    const std::vector<std::size_t>& group = Group(keyPath);
     // A key written twice reads as its last line, as QSettings reads it.
-    for (auto it = entries_.rbegin(); it != entries_.rend(); ++it)
-        if (PathIs(*it, path)) return &*it;
+    for (auto it = group.rbegin(); it != group.rend(); ++it)
+        if (PathMatches(entries_[*it], path, true)) return &entries_[*it];
     return nullptr;
 }
 
 bool IniSettingsStore::HasKey(std::string_view keyPath) const {
-    const std::string prefix = PathText(keyPath) + '/';
-    return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& entry) {
-        const std::string& sectionPrefix = prefixes_[entry.section];
-        if (prefix.size() <= sectionPrefix.size()) return sectionPrefix.starts_with(prefix);
-        if (!prefix.starts_with(sectionPrefix)) return false;
-        const std::string rest = PathText(LineOf(entry).substr(0, entry.keyLength));
-        return rest.starts_with(std::string_view(prefix).substr(sectionPrefix.size()));
-    });
+    return !Group(keyPath).empty();
 }
 
 bool IniSettingsStore::HasValue(std::string_view keyPath, std::string_view name) const {
-    return Find(PathText(keyPath) + '/' + std::string(name)) != nullptr;
+    return Find(keyPath, name) != nullptr;
 }
 
 std::string IniSettingsStore::ReadString(std::string_view keyPath, std::string_view name) const {
-    const Entry* entry = Find(PathText(keyPath) + '/' + std::string(name));
+    const Entry* entry = Find(keyPath, name);
     if (entry == nullptr) return {};
     const std::string_view line = LineOf(*entry);
     return Unquoted(TrimBlanks(line.substr(line.find('=') + 1)));
@@ -182,8 +194,7 @@ std::string IniSettingsStore::ReadString(std::string_view keyPath, std::string_v
 
 bool IniSettingsStore::WriteString(std::string_view keyPath, std::string_view name,
                                    std::string_view value) {
-    const std::string path = PathText(keyPath) + '/' + std::string(name);
-    if (const Entry* found = Find(path)) {
+    if (const Entry* found = Find(keyPath, name)) {
         // The key keeps its spelling; the new line goes to the end of the
         // buffer and the old one stays there unused.
         Entry& entry = entries_[static_cast<std::size_t>(found - entries_.data())];
@@ -195,6 +206,7 @@ bool IniSettingsStore::WriteString(std::string_view keyPath, std::string_view na
         return true;
     }
     // As QSettings writes it: the first part of the path names the section.
+    const std::string path = PathText(keyPath) + '/' + std::string(name);
     const std::size_t slash = path.find('/');
     const std::string section = path.substr(0, slash);
     std::string key = path.substr(slash + 1);

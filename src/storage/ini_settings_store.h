@@ -42,8 +42,12 @@ class IniSettingsStore : public SettingsBackend {
     std::string_view LineOf(const Entry& entry) const {
         return std::string_view(lines_).substr(entry.offset, entry.length);
     }
-    bool PathIs(const Entry& entry, std::string_view path) const;
-    const Entry* Find(std::string_view path) const;
+    // Whether the entry's full path is `path` (`whole`) or starts with it.
+    bool PathMatches(const Entry& entry, std::string_view path, bool whole) const;
+    // The entries under a group, found by one pass and kept until the next
+    // Load, so the nine values cost one pass over a big file, not nine.
+    const std::vector<std::size_t>& Group(std::string_view keyPath) const;
+    const Entry* Find(std::string_view keyPath, std::string_view name) const;
     void Add(std::size_t section, std::string_view line, std::size_t keyLength);
 
     // Section names as written and their value-path prefixes ("" or
@@ -53,6 +57,8 @@ class IniSettingsStore : public SettingsBackend {
     std::vector<Entry> entries_;
     // Every kept line back to back: a million foreign entries stay compact.
     std::string lines_;
+    mutable std::string groupPrefix_; // "KEY/PATH/" of the kept group, or empty
+    mutable std::vector<std::size_t> groupEntries_;
 };
 
 } // namespace velmar
