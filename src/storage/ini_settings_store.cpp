@@ -112,7 +112,8 @@ void IniSettingsStore::Load(std::string_view text) {
         if (line.ends_with('\r')) line.remove_suffix(1);
         const bool damaged = HasControlCharacter(line);
         line = TrimBlanks(line);
-        if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+        // A BOM inside the text would turn into one at its start.
+        if (line.empty() || line[0] == ';' || line[0] == '#' || line.starts_with(kBom)) continue;
         if (line[0] == '[') {
             dropping = damaged || line.size() < 3 || line.back() != ']';
             if (dropping) continue;

@@ -38,6 +38,8 @@ TEST(IniSettingsStoreTest, DamagedFileIsRepairedWholeInOneStart) {
              "[SOFTWARE\nVelmar\\reg_board_background_use_default=1\n"sv, // unclosed section
              "[SOFTWARE]\nVelmar\\reg_board_background_use_default=1\njunk line\n"
              "Velmar\\reg_Font_use_default=7\n"sv, // a junk line, an invalid flag
+             // a byte-order mark that would move to the file's start
+             "\n\xEF\xBB\xBFx=1\n"sv,
              // random bytes
              "\x89PNG\r\n\x1a\n\x00\x01[=\xff\xfe]\x7f=\n==\n[SOFTWARE]\n\x00=1\n"sv,
          }) {
