@@ -4,16 +4,18 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPixmap>
 #include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -25,26 +27,30 @@ namespace {
 // (/dev/stdout) is written directly. Returns the reason of a failure, or
 // nothing.
 std::optional<QString> SaveScreenshot(velmar::TForm1& window, const QString& path) {
-    const QPixmap picture = window.grab();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!window.grab().save(&buffer, "PNG")) return QStringLiteral("the picture cannot be encoded");
+
     const QFileInfo target(path);
     std::unique_ptr<QFileDevice> file;
-    if (target.exists() && !target.isFile() && !target.isDir())
+    QSaveFile* whole = nullptr;
+    if (target.exists() && !target.isFile() && !target.isDir()) {
         file = std::make_unique<QFile>(path);
-    else
-        file = std::make_unique<QSaveFile>(path);
+    } else {
+        auto save = std::make_unique<QSaveFile>(path);
+        whole = save.get();
+        file = std::move(save);
+    }
     if (!file->open(QIODevice::WriteOnly)) return file->errorString();
-    if (!picture.save(file.get(), "PNG") || file->error() != QFileDevice::NoError) {
-        const QString reason = file->error() != QFileDevice::NoError
-                                   ? file->errorString()
-                                   : QStringLiteral("the picture could not be encoded");
-        if (auto* save = dynamic_cast<QSaveFile*>(file.get())) save->cancelWriting();
-        return reason;
+    errno = 0;
+    if (file->write(png) != png.size() || !file->flush()) {
+        // The system's reason says more than the file's ("Unknown error").
+        const int cause = errno;
+        if (whole) whole->cancelWriting();
+        return cause != 0 ? QString::fromLocal8Bit(std::strerror(cause)) : file->errorString();
     }
-    if (auto* save = dynamic_cast<QSaveFile*>(file.get())) {
-        if (!save->commit()) return save->errorString();
-    } else if (!file->flush() || file->error() != QFileDevice::NoError) {
-        return file->errorString();
-    }
+    if (whole && !whole->commit()) return whole->errorString();
     return std::nullopt;
 }
 
