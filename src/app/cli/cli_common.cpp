@@ -59,16 +59,17 @@ std::string withReason(std::string message, int errorNumber) {
     return message;
 }
 
-std::string inputName(const std::string& file) {
-    return file.empty() ? std::string("standard input") : "'" + file + "'";
+// A file's name, or standard input for none.
+std::string inputName(const std::string* file) {
+    return file ? "'" + *file + "'" : std::string("standard input");
 }
 
-// An open input that closes itself; standard input when no name is given.
+// An open input that closes itself.
 struct Input {
-    std::FILE* file = nullptr;
-    bool owned = false;
-    explicit Input(const std::string& name)
-        : file(name.empty() ? stdin : std::fopen(name.c_str(), "rb")), owned(!name.empty()) {}
+    std::FILE* file;
+    bool owned;
+    explicit Input(const std::string* name)
+        : file(name ? std::fopen(name->c_str(), "rb") : stdin), owned(name != nullptr) {}
     ~Input() {
         if (owned && file) std::fclose(file);
     }
@@ -76,7 +77,7 @@ struct Input {
     Input& operator=(const Input&) = delete;
 };
 
-int readLines(std::string_view commandName, const std::string& name,
+int readLines(std::string_view commandName, const std::string* name,
               const std::function<void(const InputLine&)>& perLine) {
     Input input(name);
     if (!input.file)
@@ -98,33 +99,34 @@ int readLines(std::string_view commandName, const std::string& name,
 
 int forEachInputLine(std::string_view commandName, const std::vector<std::string>& files,
                      const std::function<void(const InputLine& line)>& perLine) {
-    if (files.empty()) return readLines(commandName, {}, perLine);
+    if (files.empty()) return readLines(commandName, nullptr, perLine);
     // Open every file before writing anything, so a bad name fails cleanly.
     for (const std::string& name : files) {
-        if (!Input(name).file)
-            return usageError(commandName, withReason("cannot read '" + name + "'", errno));
+        if (!Input(&name).file)
+            return usageError(commandName, withReason("cannot read " + inputName(&name), errno));
     }
     for (const std::string& name : files) {
-        if (const int status = readLines(commandName, name, perLine); status != 0) return status;
+        if (const int status = readLines(commandName, &name, perLine); status != 0) return status;
     }
     return 0;
 }
 
 int readWholeInput(std::string_view commandName, const std::string& file, std::string& text,
                    std::size_t maxBytes) {
-    Input input(file);
+    const std::string* name = file.empty() ? nullptr : &file;
+    Input input(name);
     if (!input.file)
-        return usageError(commandName, withReason("cannot read " + inputName(file), errno));
+        return usageError(commandName, withReason("cannot read " + inputName(name), errno));
     switch (ReadAll(input.file, maxBytes, text)) {
     case ReadAllResult::Read:
         return 0;
     case ReadAllResult::TooLarge:
-        return usageError(commandName, inputName(file) + " is larger than " +
+        return usageError(commandName, inputName(name) + " is larger than " +
                                            std::to_string(maxBytes) + " bytes");
     case ReadAllResult::Failed:
         break;
     }
-    return usageError(commandName, withReason("error while reading " + inputName(file), errno));
+    return usageError(commandName, withReason("error while reading " + inputName(name), errno));
 }
 
 std::optional<std::uint64_t> parseDecimal(std::string_view text, std::uint64_t max) {
