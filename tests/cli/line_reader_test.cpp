@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/cli/cli_common.h"
 #include "app/cli/line_reader.h"
 
 #include <gtest/gtest.h>
@@ -51,15 +50,6 @@ TEST(LineReaderTest, WholeInputIsRefusedOverItsLimit) {
     auto again = Open(text);
     EXPECT_EQ(ReadAll(again.get(), 100, read), ReadAllResult::Read);
     EXPECT_EQ(read, text);
-}
-
-TEST(LineReaderTest, NumbersParseWhole) {
-    EXPECT_EQ(parseDecimal("5"), 5u);
-    EXPECT_EQ(parseDecimal("18446744073709551615"), UINT64_MAX);
-    EXPECT_EQ(parseDecimal("10", 10), 10u);
-    for (const char* bad : {"", "5x", "1e3", "0x10", "-1", "+1", " 1", "18446744073709551616"})
-        EXPECT_FALSE(parseDecimal(bad).has_value()) << bad;
-    EXPECT_FALSE(parseDecimal("11", 10).has_value());
 }
 
 } // namespace
