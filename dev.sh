@@ -111,7 +111,7 @@ fuzz() {
         echo "== $name for ${seconds}s"
         "$target" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$root/build-fuzz/$name-" \
             "$corpus" "$root/fuzz/seeds" >"$log" 2>&1 || status=$?
-        grep -E "^#[0-9]+ +DONE|^stat::(number_of_executed_units|peak_rss_mb)" "$log" || true
+        grep -E "^#[0-9]+[[:space:]]+DONE|^stat::(number_of_executed_units|peak_rss_mb)" "$log" || true
         # Any sanitizer or libFuzzer report is shown whole and fails the run.
         if [ "$status" -ne 0 ] || grep -qE "runtime error:|ERROR: (AddressSanitizer|libFuzzer|LeakSanitizer)|SUMMARY: " "$log"; then
             echo "!! $name failed (status $status), report from $log:"
