@@ -14,14 +14,6 @@ constexpr TColor kBuiltInBig = 0xFF0000;
 constexpr TColor kBuiltInCandidate = 0x000000;
 constexpr TColor kBuiltInHighlight = 0x00FFFF;
 
-bool AllColoursReadable(const Settings& s) {
-    for (const std::string* text :
-         {&s.reg_Board_color1, &s.reg_Board_color2, &s.reg_Font_color_Fix, &s.reg_Font_color_Big,
-          &s.reg_Font_color_Candidate, &s.reg_HighLight_color})
-        if (!ColourFromSettingText(*text)) return false;
-    return true;
-}
-
 TColor Pick(const std::string& flag, TColor builtIn, const std::string& stored) {
     return flag == "1" ? builtIn : ColourFromSettingText(stored).value_or(builtIn);
 }
@@ -29,7 +21,7 @@ TColor Pick(const std::string& flag, TColor builtIn, const std::string& stored) 
 } // namespace
 
 void ApplyStoredAppearance(PlaySession& session, Settings& settings, SettingsBackend& store) {
-    if (!AllColoursReadable(settings)) {
+    if (!SettingsValid(settings)) {
         SetDefaultSettings(settings);
         SaveSettings(settings, store);
     }

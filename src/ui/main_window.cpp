@@ -31,6 +31,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -340,7 +341,15 @@ void TForm1::MainWindowCreate() {
     // The data folder and its replay folder; the program works inside it.
     dataFolder_ = services_.dataFolder.isEmpty() ? DataFolder() : services_.dataFolder;
     if (!dataFolder_.endsWith(QLatin1Char('/'))) dataFolder_ += QLatin1Char('/');
-    EnsureDataFolder(dataFolder_);
+    if (!EnsureDataFolder(dataFolder_)) {
+        // Said once the window is up; the game plays on without saving.
+        QTimer::singleShot(0, this, [this] {
+            prompter_->inform(
+                LookupText("msg_title_error"),
+                LookupText("msg_datafolder_failed")
+                    .replace(QStringLiteral("%1"), QDir::toNativeSeparators(dataFolder_)));
+        });
+    }
     QDir::setCurrent(dataFolder_);
     // The window's own commands; the controllers connected theirs.
     connect(action(Command::ExportTexts), &QAction::triggered, this,

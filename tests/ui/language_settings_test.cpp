@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 
 using namespace velmar;
@@ -25,9 +26,9 @@ class LanguageSettingsTest : public QObject {
 
   private slots:
     void tablesAreCarriedWhole() {
-        QCOMPARE(LanguageTable(Language::English).Size(), size_t{284});
-        QCOMPARE(LanguageTable(Language::Chinese).Size(), size_t{284});
-        QCOMPARE(LanguageTable(Language::Japanese).Size(), size_t{268});
+        QCOMPARE(LanguageTable(Language::English).Size(), size_t{285});
+        QCOMPARE(LanguageTable(Language::Chinese).Size(), size_t{285});
+        QCOMPARE(LanguageTable(Language::Japanese).Size(), size_t{269});
         QCOMPARE(LanguageTable(Language::Chinese).Keys(), LanguageTable(Language::English).Keys());
     }
 
@@ -112,6 +113,33 @@ class LanguageSettingsTest : public QObject {
             QCOMPARE(s.reg_Board_color1, "13891060");
             QCOMPARE(store.ReadString(kSettingsKeyPath, "reg_Font_use_default"), "1");
         }
+    }
+
+    void damagedSettingsFileIsRepairedAtOneStart() {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("velmar.ini"));
+        QFile damaged(ini);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("[SOFTWARE]\nVelmar\\reg_board_background_use_default=1\n"
+                      "Velmar\\reg_Board_color1=4294967295\njunk\n[Other\nx=\x01\n");
+        damaged.close();
+        {
+            QtSettingsStore store(ini);
+            Settings s;
+            LoadSettings(s, store);
+            Random random(1);
+            PlaySession session(TestBank(), random);
+            ApplyStoredAppearance(session, s, store);
+        }
+        // All nine defaults, in a file QSettings reads without complaint.
+        QSettings raw(ini, QSettings::IniFormat);
+        QCOMPARE(raw.status(), QSettings::NoError);
+        QCOMPARE(raw.allKeys().size(), 9);
+        for (const SettingValue& value : SettingValues())
+            QCOMPARE(raw.value(QStringLiteral("SOFTWARE/Velmar/") + QLatin1String(value.name))
+                         .toString()
+                         .toStdString(),
+                     std::string(value.defaultText));
     }
 
     void storedColoursReachTheBoard() {
