@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -101,8 +102,12 @@ class ImportTest : public QObject {
         QCOMPARE(w.session().cells().cell(1, 3).State, kStateGiven);
         QCOMPARE(w.session().cells().cell(2, 3).Text, std::string("469"));
         QVERIFY(w.board()->isEnabled());
-        // The text area keeps its text for the next opening.
+        // The text area keeps its text for the next opening; "Clear" empties it.
         QCOMPARE(import.text().toStdString(), ImportExampleText(4).text);
+        QAction* clear = import.contextMenu()->actions().at(3);
+        QCOMPARE(clear->text(), QStringLiteral("Clear"));
+        clear->trigger();
+        QVERIFY(import.text().isEmpty());
     }
 
     void pasteOpensTheDialogOrSaysInvalidFormat() {
