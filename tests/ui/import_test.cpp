@@ -71,6 +71,20 @@ class ImportTest : public QObject {
         QTest::mouseClick(d.button(1), Qt::LeftButton);
         QCOMPARE(f.prompter.told.last(),
                  QStringLiteral("Information|This puzzle has multiple solution"));
+        f.prompter.answer = false;
+        QTest::mouseClick(d.button(2), Qt::LeftButton);
+        QCOMPARE(f.prompter.asked.last(),
+                 QStringLiteral(
+                     "Confirm|This Puzzle has multiple solutions,Do you want to solve it anyway?"));
+        QVERIFY(d.isVisible());
+        QVERIFY(!f.window->session().gameLoaded());
+
+        // "Load Puzzle" takes the dealt givens over.
+        f.window->NewGame(1);
+        QTest::mouseClick(d.button(5), Qt::LeftButton);
+        for (int i = 0; i < 81; ++i)
+            QCOMPARE(d.model().grid().at(i).State == kStatePlaced,
+                     f.window->session().cells().at(i).State == kStateGiven);
     }
 
     void exampleFourImportedAndPlayed() {
