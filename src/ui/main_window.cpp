@@ -13,6 +13,7 @@
 #include "ui/data_folder.h"
 #include "ui/digit_counter.h"
 #include "ui/history_controller.h"
+#include "ui/import_controller.h"
 #include "ui/play_controller.h"
 #include "ui/prompter.h"
 #include "ui/qt_settings_store.h"
@@ -122,6 +123,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     play_ = new PlayController(*this, session_, this);
     historyControl_ = new HistoryController(*this, session_, this);
     check_ = new CheckController(*this, session_, this);
+    import_ = new ImportController(*this, session_, this);
     MainWindowCreate();
 }
 
@@ -269,8 +271,8 @@ void TForm1::BuildMenus() {
         }
     };
     using C = Command;
-    fill(addMenu("mnFile"), {C::SaveBoard, C::GameList, C::PrintableBoard, C::Import, "N1",
-                             C::ContinueGame, "N2", C::Exit});
+    fill(addMenu("mnFile"), {C::SaveBoard, C::GameList, C::PrintableBoard, C::Import,
+                             C::PastePuzzle, "N1", C::ContinueGame, "N2", C::Exit});
     fill(addMenu("mnNewGame"),
          {C::VeryEasy, C::Gentle, C::Moderate, C::Tough, C::Diabolical, "N3", C::GameList});
     QMenu* tools = addMenu("mnTools");

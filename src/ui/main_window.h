@@ -34,6 +34,7 @@ namespace velmar {
 
 class CheckController;
 class HistoryController;
+class ImportController;
 class PlayController;
 class Prompter;
 class PuzzleBank;
@@ -107,6 +108,7 @@ class TForm1 : public QMainWindow, private SessionListener {
     Tfrmtile* tile() const { return frmtile_; }
     Tfrmda* solutionViewer() const { return frmda_; }
     TFrmdas* solutionsViewer() const { return Frmdas_; }
+    ImportController* importer() const { return import_; }
 
     MoveHistoryHook history;
 
@@ -156,6 +158,7 @@ class TForm1 : public QMainWindow, private SessionListener {
     PlayController* play_ = nullptr;
     HistoryController* historyControl_ = nullptr;
     CheckController* check_ = nullptr;
+    ImportController* import_ = nullptr;
 
     std::vector<QAction*> actions_;
     std::vector<std::pair<std::string, QAction*>> menuItems_; // menus and items, in order
