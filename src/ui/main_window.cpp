@@ -6,6 +6,7 @@
 #include "bank/puzzle_bank.h"
 #include "model/random.h"
 #include "ui/appearance_apply.h"
+#include "ui/appearance_dialog.h"
 #include "ui/board_widget.h"
 #include "ui/candidate_tile.h"
 #include "ui/check_controller.h"
@@ -13,6 +14,7 @@
 #include "ui/data_folder.h"
 #include "ui/digit_counter.h"
 #include "ui/history_controller.h"
+#include "ui/keyboard_controller.h"
 #include "ui/play_controller.h"
 #include "ui/prompter.h"
 #include "ui/qt_settings_store.h"
@@ -115,18 +117,21 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     frmtile_ = new Tfrmtile(session_, this);
     frmda_ = new Tfrmda(this);
     Frmdas_ = new TFrmdas(this);
+    frmAppearance_ = new TfrmAppearance(*store_, this);
     BuildCommands();
     BuildMenus();
     BuildToolBars();
     play_ = new PlayController(*this, session_, this);
     historyControl_ = new HistoryController(*this, session_, this);
     check_ = new CheckController(*this, session_, this);
+    keyboard_ = new KeyboardController(*this, session_, this);
     MainWindowCreate();
 }
 
 TForm1::~TForm1() {
     // No key preview or tips while the widgets go.
     qApp->removeEventFilter(play_);
+    qApp->removeEventFilter(keyboard_);
     session_.SetListener(nullptr);
 }
 
@@ -347,6 +352,7 @@ void TForm1::MainWindowCreate() {
             &TForm1::ExportTextsToDataFolder);
     connect(action(Command::Contents), &QAction::triggered, this, &TForm1::ShowContents);
     connect(action(Command::About), &QAction::triggered, this, &TForm1::ShowAbout);
+    connect(action(Command::Appearance), &QAction::triggered, this, &TForm1::ShowAppearance);
     connect(action(Command::Exit), &QAction::triggered, this, &TForm1::close);
     // Marking starts with colour 11 of the grid.
     colorgrid1_->setForegroundIndex(11);

@@ -34,6 +34,7 @@ namespace velmar {
 
 class CheckController;
 class HistoryController;
+class KeyboardController;
 class PlayController;
 class Prompter;
 class PuzzleBank;
@@ -41,6 +42,7 @@ class TColorGrid;
 class TFrmdas;
 class TPICSD33;
 class TTimeLabel;
+class TfrmAppearance;
 class Tfrmda;
 class Tfrmtile;
 class Tmousepb;
@@ -107,6 +109,8 @@ class TForm1 : public QMainWindow, private SessionListener {
     Tfrmtile* tile() const { return frmtile_; }
     Tfrmda* solutionViewer() const { return frmda_; }
     TFrmdas* solutionsViewer() const { return Frmdas_; }
+    TfrmAppearance* appearanceDialog() const { return frmAppearance_; }
+    KeyboardController* keyboard() const { return keyboard_; }
 
     MoveHistoryHook history;
 
@@ -127,6 +131,7 @@ class TForm1 : public QMainWindow, private SessionListener {
     void MainWindowCreate();
     void ShowContents();
     void ShowAbout();
+    void ShowAppearance();
 
     // The session's reports, mirrored into the widgets.
     void SessionChanged(unsigned changes) override;
@@ -153,9 +158,11 @@ class TForm1 : public QMainWindow, private SessionListener {
     Tfrmtile* frmtile_ = nullptr;
     Tfrmda* frmda_ = nullptr;
     TFrmdas* Frmdas_ = nullptr;
+    TfrmAppearance* frmAppearance_ = nullptr;
     PlayController* play_ = nullptr;
     HistoryController* historyControl_ = nullptr;
     CheckController* check_ = nullptr;
+    KeyboardController* keyboard_ = nullptr;
 
     std::vector<QAction*> actions_;
     std::vector<std::pair<std::string, QAction*>> menuItems_; // menus and items, in order
