@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
 
@@ -41,6 +42,9 @@ int main(int argc, char* argv[]) {
     parser.addOption(newGame);
     parser.process(app);
 
+    // The window works inside its data folder: a picture named relative to
+    // where the program was started must be found before that.
+    const QString picture = QFileInfo(parser.value(screenshot)).absoluteFilePath();
     velmar::TForm1 window;
     if (parser.isSet(newGame)) {
         bool ok = false;
@@ -59,7 +63,7 @@ int main(int argc, char* argv[]) {
 
     int status = 1;
     QTimer::singleShot(0, &window, [&] {
-        status = SaveScreenshot(window, parser.value(screenshot)) ? 0 : 1;
+        status = SaveScreenshot(window, picture) ? 0 : 1;
         if (status != 0) std::fprintf(stderr, "velmar: could not write the picture\n");
         app.quit();
     });

@@ -85,11 +85,13 @@ void TColorBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect swatch(QPoint(1, (height() - kSwatch.height()) / 2), kSwatch);
     p.fillRect(swatch, ToQColor(colour_));
-    if (framed_ || hasFocus()) {
-        p.setPen(QPen(palette().color(QPalette::WindowText), 1));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(swatch.adjusted(-1, -1, 0, 0));
-    }
+    // A faint edge keeps a swatch in the window's own colour apart from the
+    // window (black on a dark desktop); the hover frame is the strong one.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(framed_ || hasFocus() ? palette().color(QPalette::WindowText)
+                                        : palette().color(QPalette::Mid),
+                  1));
+    p.drawRect(swatch.adjusted(-1, -1, 0, 0));
     // The caption follows the window's palette; only the swatch is the board's.
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(QRect(swatch.right() + 8, 0, width() - swatch.right() - 8, height()),
