@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 
 namespace velmar {
 
@@ -84,6 +85,8 @@ bool KeyboardController::eventFilter(QObject* watched, QEvent* event) {
     if (!widget || widget->window() != &w_ || !w_.isActiveWindow() ||
         QApplication::activeModalWidget())
         return false;
+    // The menu bar walks its menus with the arrows after Alt.
+    if (qobject_cast<QMenuBar*>(widget)) return false;
     return KeyPressed(*static_cast<QKeyEvent*>(event));
 }
 
