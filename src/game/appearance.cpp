@@ -8,12 +8,20 @@ namespace velmar {
 
 namespace {
 
-bool Flag(const std::string& text) {
-    return text == "1";
-}
+// Each group's "Default Color" check box in the choice and in the settings,
+// in the order of AppearanceGroup.
+struct GroupFlag {
+    bool AppearanceChoice::*flag;
+    std::string Settings::*setting;
+};
+constexpr std::array<GroupFlag, 3> kGroupFlags = {{
+    {&AppearanceChoice::backgroundDefault, &Settings::reg_board_background_use_default},
+    {&AppearanceChoice::fontDefault, &Settings::reg_Font_use_default},
+    {&AppearanceChoice::highlightDefault, &Settings::reg_HighLight_use_default},
+}};
 
-std::string FlagText(bool on) {
-    return on ? "1" : "0";
+std::string Settings::*FlagSetting(AppearanceGroup group) {
+    return kGroupFlags[static_cast<std::size_t>(group)].setting;
 }
 
 // The preview, row by row: "*" marks a given, one digit is a placed digit,
@@ -39,23 +47,37 @@ void PaintFives(BoardDisplay& preview) {
 
 } // namespace
 
+const std::array<AppearanceBox, 6>& AppearanceBoxes() {
+    using C = AppearanceChoice;
+    using S = Settings;
+    using P = BoardProperties;
+    constexpr AppearanceGroup kBack = AppearanceGroup::Background;
+    constexpr AppearanceGroup kFont = AppearanceGroup::FontColors;
+    static const std::array<AppearanceBox, 6> boxes = {{
+        {kBack, &C::colour1, &S::reg_Board_color1, &P::UNFoucsColor1, kBuiltInColour1},
+        {kBack, &C::colour2, &S::reg_Board_color2, &P::UNFoucsColor2, kBuiltInColour2},
+        {kFont, &C::given, &S::reg_Font_color_Fix, &P::FONTColor1, kBuiltInGiven},
+        {kFont, &C::big, &S::reg_Font_color_Big, &P::FONTColor2, kBuiltInBig},
+        {kFont, &C::candidate, &S::reg_Font_color_Candidate, &P::FONTColor3, kBuiltInCandidate},
+        {AppearanceGroup::Highlight, &C::highlight, &S::reg_HighLight_color, &P::highcolor,
+         kBuiltInHighlight},
+    }};
+    return boxes;
+}
+
+bool AppearanceChoice::*DefaultFlag(AppearanceGroup group) {
+    return kGroupFlags[static_cast<std::size_t>(group)].flag;
+}
+
 std::optional<AppearanceChoice> ChoiceFromSettings(const Settings& s) {
-    const auto colour1 = ColourFromSettingText(s.reg_Board_color1);
-    const auto colour2 = ColourFromSettingText(s.reg_Board_color2);
-    const auto given = ColourFromSettingText(s.reg_Font_color_Fix);
-    const auto big = ColourFromSettingText(s.reg_Font_color_Big);
-    const auto candidate = ColourFromSettingText(s.reg_Font_color_Candidate);
-    const auto highlight = ColourFromSettingText(s.reg_HighLight_color);
-    if (!colour1 || !colour2 || !given || !big || !candidate || !highlight) return std::nullopt;
-    return AppearanceChoice{Flag(s.reg_board_background_use_default),
-                            *colour1,
-                            *colour2,
-                            Flag(s.reg_Font_use_default),
-                            *given,
-                            *big,
-                            *candidate,
-                            Flag(s.reg_HighLight_use_default),
-                            *highlight};
+    AppearanceChoice choice;
+    for (AppearanceGroup g : kAppearanceGroups) choice.*DefaultFlag(g) = s.*FlagSetting(g) == "1";
+    for (const AppearanceBox& box : AppearanceBoxes()) {
+        const auto colour = ColourFromSettingText(s.*box.setting);
+        if (!colour) return std::nullopt;
+        choice.*box.colour = *colour;
+    }
+    return choice;
 }
 
 AppearanceChoice LoadAppearanceChoice(Settings& settings, SettingsBackend& store) {
@@ -76,50 +98,20 @@ AppearanceChoice LoadAppearanceChoice(Settings& settings, SettingsBackend& store
 }
 
 void StoreGroup(const AppearanceChoice& choice, AppearanceGroup group, Settings& s) {
-    switch (group) {
-    case AppearanceGroup::Background:
-        s.reg_board_background_use_default = FlagText(choice.backgroundDefault);
-        s.reg_Board_color1 = std::to_string(choice.colour1);
-        s.reg_Board_color2 = std::to_string(choice.colour2);
-        return;
-    case AppearanceGroup::FontColors:
-        s.reg_Font_use_default = FlagText(choice.fontDefault);
-        s.reg_Font_color_Fix = std::to_string(choice.given);
-        s.reg_Font_color_Big = std::to_string(choice.big);
-        s.reg_Font_color_Candidate = std::to_string(choice.candidate);
-        return;
-    case AppearanceGroup::Highlight:
-        s.reg_HighLight_use_default = FlagText(choice.highlightDefault);
-        s.reg_HighLight_color = std::to_string(choice.highlight);
-        return;
-    }
+    // std::string, not a literal: g++ 12 misreports short literal assignments (-Wrestrict).
+    s.*FlagSetting(group) = std::string(choice.*DefaultFlag(group) ? "1" : "0");
+    for (const AppearanceBox& box : AppearanceBoxes())
+        if (box.group == group) s.*box.setting = std::to_string(choice.*box.colour);
 }
 
 void ChooseColours(const AppearanceChoice& choice, AppearanceGroup group, BoardProperties& p) {
-    switch (group) {
-    case AppearanceGroup::Background: {
-        const bool builtIn = choice.backgroundDefault;
-        p.UNFoucsColor1 = builtIn ? kBuiltInColour1 : choice.colour1;
-        p.UNFoucsColor2 = builtIn ? kBuiltInColour2 : choice.colour2;
-        return;
-    }
-    case AppearanceGroup::FontColors: {
-        const bool builtIn = choice.fontDefault;
-        p.FONTColor1 = builtIn ? kBuiltInGiven : choice.given;
-        p.FONTColor2 = builtIn ? kBuiltInBig : choice.big;
-        p.FONTColor3 = builtIn ? kBuiltInCandidate : choice.candidate;
-        return;
-    }
-    case AppearanceGroup::Highlight:
-        p.highcolor = choice.highlightDefault ? kBuiltInHighlight : choice.highlight;
-        return;
-    }
+    const bool builtIn = choice.*DefaultFlag(group);
+    for (const AppearanceBox& box : AppearanceBoxes())
+        if (box.group == group) p.*box.property = builtIn ? box.builtIn : choice.*box.colour;
 }
 
 void ChooseAllColours(const AppearanceChoice& choice, BoardProperties& p) {
-    for (AppearanceGroup g :
-         {AppearanceGroup::Background, AppearanceGroup::FontColors, AppearanceGroup::Highlight})
-        ChooseColours(choice, g, p);
+    for (AppearanceGroup g : kAppearanceGroups) ChooseColours(choice, g, p);
 }
 
 void SetUpPreview(BoardDisplay& preview) {

@@ -9,6 +9,8 @@
 #include "game/board_display.h"
 #include "storage/settings_store.h"
 
+#include <array>
+
 namespace velmar {
 
 // The colours a group takes while its "Default Color" is checked.
@@ -20,6 +22,8 @@ inline constexpr TColor kBuiltInCandidate = kBlack;
 inline constexpr TColor kBuiltInHighlight = 0x00FFFF; // yellow
 
 enum class AppearanceGroup { Background, FontColors, Highlight };
+inline constexpr std::array<AppearanceGroup, 3> kAppearanceGroups = {
+    AppearanceGroup::Background, AppearanceGroup::FontColors, AppearanceGroup::Highlight};
 
 struct AppearanceChoice {
     bool backgroundDefault = true; // CheckBox1
@@ -34,6 +38,23 @@ struct AppearanceChoice {
 
     bool operator==(const AppearanceChoice&) const = default;
 };
+
+// One colour box: its group, where its colour lives in the choice, the
+// settings and the board, and the built-in colour it stands for.
+struct AppearanceBox {
+    AppearanceGroup group;
+    TColor AppearanceChoice::*colour;
+    std::string Settings::*setting;
+    TColor BoardProperties::*property;
+    TColor builtIn;
+};
+
+// The six colour boxes in the dialog's order: Panel1, Panel2, fpanel1,
+// fpanel2, fpanel3, highpanle.
+const std::array<AppearanceBox, 6>& AppearanceBoxes();
+
+// Where the choice holds a group's "Default Color" check box.
+bool AppearanceChoice::*DefaultFlag(AppearanceGroup group);
 
 // The choice the settings hold, or nothing when a colour text is not a
 // decimal number.

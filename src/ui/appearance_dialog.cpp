@@ -22,34 +22,9 @@ namespace {
 
 constexpr QSize kSwatch(40, 20);
 
-// The colour boxes: their names, their groups and the colours they hold.
-struct BoxEntry {
-    const char* name;
-    AppearanceGroup group;
-    TColor AppearanceChoice::*colour;
-};
-constexpr std::array<BoxEntry, 6> kBoxes = {{
-    {"Panel1", AppearanceGroup::Background, &AppearanceChoice::colour1},
-    {"Panel2", AppearanceGroup::Background, &AppearanceChoice::colour2},
-    {"fpanel1", AppearanceGroup::FontColors, &AppearanceChoice::given},
-    {"fpanel2", AppearanceGroup::FontColors, &AppearanceChoice::big},
-    {"fpanel3", AppearanceGroup::FontColors, &AppearanceChoice::candidate},
-    {"highpanle", AppearanceGroup::Highlight, &AppearanceChoice::highlight},
-}};
-
-constexpr std::array<AppearanceGroup, 3> kGroups = {
-    AppearanceGroup::Background, AppearanceGroup::FontColors, AppearanceGroup::Highlight};
-
-bool& DefaultFlag(AppearanceChoice& choice, AppearanceGroup group) {
-    switch (group) {
-    case AppearanceGroup::FontColors:
-        return choice.fontDefault;
-    case AppearanceGroup::Highlight:
-        return choice.highlightDefault;
-    default:
-        return choice.backgroundDefault;
-    }
-}
+// The colour boxes' names, in the order of AppearanceBoxes().
+constexpr std::array<const char*, 6> kBoxNames = {"Panel1",  "Panel2",  "fpanel1",
+                                                  "fpanel2", "fpanel3", "highpanle"};
 
 } // namespace
 
@@ -120,24 +95,24 @@ TfrmAppearance::TfrmAppearance(SettingsBackend& store, QWidget* parent)
     : QDialog(parent), store_(store), previewBoard_(MainBoardProperties()) {
     setObjectName(QStringLiteral("frmAppearance"));
     auto* groupsColumn = new QVBoxLayout;
-    for (size_t g = 0; g < kGroups.size(); ++g) {
+    for (size_t g = 0; g < kAppearanceGroups.size(); ++g) {
         groups_[g] = new QGroupBox(this);
         groups_[g]->setObjectName(QStringLiteral("GroupBox%1").arg(g + 1));
         auto* box = new QVBoxLayout(groups_[g]);
         checkBoxes_[g] = new QCheckBox(groups_[g]);
         checkBoxes_[g]->setObjectName(QStringLiteral("CheckBox%1").arg(g + 1));
         box->addWidget(checkBoxes_[g]);
-        const AppearanceGroup group = kGroups[g];
+        const AppearanceGroup group = kAppearanceGroups[g];
         connect(checkBoxes_[g], &QCheckBox::clicked, this, [this, group](bool checked) {
-            DefaultFlag(choice_, group) = checked;
+            choice_.*DefaultFlag(group) = checked;
             GroupChanged(group);
         });
         groupsColumn->addWidget(groups_[g]);
     }
-    for (size_t i = 0; i < kBoxes.size(); ++i) {
-        QGroupBox* group = groups_[static_cast<size_t>(kBoxes[i].group)];
+    for (size_t i = 0; i < boxes_.size(); ++i) {
+        QGroupBox* group = groups_[static_cast<size_t>(AppearanceBoxes()[i].group)];
         boxes_[i] = new TColorBox(group);
-        boxes_[i]->setObjectName(QString::fromLatin1(kBoxes[i].name));
+        boxes_[i]->setObjectName(QString::fromLatin1(kBoxNames[i]));
         group->layout()->addWidget(boxes_[i]);
         connect(boxes_[i], &TColorBox::clicked, this,
                 [this, i] { PickColour(static_cast<int>(i)); });
@@ -196,11 +171,12 @@ void TfrmAppearance::LoadIntoDialog() {
 }
 
 void TfrmAppearance::ShowChoice() {
-    for (size_t g = 0; g < kGroups.size(); ++g) {
-        checkBoxes_[g]->setChecked(DefaultFlag(choice_, kGroups[g]));
-        ApplyToPreview(choice_, kGroups[g], previewBoard_);
+    for (size_t g = 0; g < kAppearanceGroups.size(); ++g) {
+        checkBoxes_[g]->setChecked(choice_.*DefaultFlag(kAppearanceGroups[g]));
+        ApplyToPreview(choice_, kAppearanceGroups[g], previewBoard_);
     }
-    for (size_t i = 0; i < kBoxes.size(); ++i) boxes_[i]->setColour(choice_.*kBoxes[i].colour);
+    for (size_t i = 0; i < boxes_.size(); ++i)
+        boxes_[i]->setColour(choice_.*AppearanceBoxes()[i].colour);
     sd1_->Refresh();
 }
 
@@ -217,7 +193,7 @@ void TfrmAppearance::GroupChanged(AppearanceGroup group) {
 }
 
 void TfrmAppearance::PickColour(int index) {
-    const BoxEntry& entry = kBoxes[static_cast<size_t>(index)];
+    const AppearanceBox& entry = AppearanceBoxes()[static_cast<size_t>(index)];
     QColorDialog picker(ToQColor(choice_.*entry.colour), this);
     if (texts_) picker.setWindowTitle(Text(*texts_, "msg_select_color"));
     if (picker.exec() == QDialog::Accepted && picker.selectedColor().isValid()) {

@@ -11,6 +11,18 @@
 
 namespace velmar {
 
+namespace {
+
+struct ArrowStep {
+    int key;
+    int rowStep;
+    int colStep;
+};
+constexpr ArrowStep kArrows[] = {
+    {Qt::Key_Up, -1, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_Left, 0, -1}, {Qt::Key_Right, 0, 1}};
+
+} // namespace
+
 KeyboardController::KeyboardController(TForm1& window, PlaySession& session, QObject* parent)
     : QObject(parent), w_(window), s_(session) {
     connect(w_.board(), &TPICSD33::cellPressed, this,
@@ -37,25 +49,9 @@ void KeyboardController::Mirror() {
 bool KeyboardController::KeyPressed(const QKeyEvent& key) {
     if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     const bool shift = key.modifiers() & Qt::ShiftModifier;
-    int rowStep = 0, colStep = 0;
-    switch (key.key()) {
-    case Qt::Key_Up:
-        rowStep = -1;
-        break;
-    case Qt::Key_Down:
-        rowStep = 1;
-        break;
-    case Qt::Key_Left:
-        colStep = -1;
-        break;
-    case Qt::Key_Right:
-        colStep = 1;
-        break;
-    default:
-        break;
-    }
-    if (rowStep != 0 || colStep != 0) {
-        cursor_.Move(rowStep, colStep);
+    for (const ArrowStep& arrow : kArrows) {
+        if (key.key() != arrow.key) continue;
+        cursor_.Move(arrow.rowStep, arrow.colStep);
         Mirror();
         return true;
     }

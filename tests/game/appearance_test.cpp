@@ -11,8 +11,6 @@
 namespace velmar::test {
 namespace {
 
-constexpr std::string_view kKey = "SOFTWARE\\Velmar";
-
 Settings Defaults() {
     Settings s;
     SetDefaultSettings(s);
@@ -97,7 +95,7 @@ TEST(AppearanceTest, UncheckingBackgroundStoresAndShowsTheStoredColours) {
     choice.big = 77;
     StoreGroup(choice, AppearanceGroup::Background, s);
     EXPECT_EQ(s.reg_Font_use_default, "1");
-    EXPECT_EQ(store.ReadString(kKey, "reg_board_background_use_default"), "1");
+    EXPECT_EQ(store.ReadString(kSettingsKeyPath, "reg_board_background_use_default"), "1");
     StoreGroup(choice, AppearanceGroup::FontColors, s);
     EXPECT_EQ(s.reg_Font_color_Big, "77");
 }
@@ -113,7 +111,7 @@ TEST(AppearanceTest, ColourThatIsNotANumberStoresEveryDefaultSilently) {
     EXPECT_EQ(s, Defaults());
     EXPECT_EQ(choice, *ChoiceFromSettings(Defaults()));
     for (const SettingValue& v : SettingValues())
-        EXPECT_EQ(store.ReadString(kKey, v.name), v.defaultText) << v.name;
+        EXPECT_EQ(store.ReadString(kSettingsKeyPath, v.name), v.defaultText) << v.name;
 
     // A store that cannot be written keeps the bad text: the defaults hold
     // in memory and the load ends.
