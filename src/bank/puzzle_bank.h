@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "model/levels.h"
+
 namespace velmar {
 
 class Random;
-
-constexpr int kBankLevels = 5;
 
 // The lists as parsed lines; each line is 81 characters.
 class PuzzleBank {

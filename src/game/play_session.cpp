@@ -261,8 +261,10 @@ bool PlaySession::ConfirmPencilMode() {
     if (!gameLoaded_) return true;
     BoardCells& cells = board_.cells();
     if (cells.CandidateState() != kCandidatesEdited) return true;
+    Flush(); // the buttons show the mode that holds while the question is up
     if (!listener_ || !listener_->AskYesNo("msg_title_information", "msg_pencil_clear"))
         return false;
+    Changed(kChangedMode);
     for (int i = 0; i < 81; ++i)
         if (cells.at(i).State == kStateOpen) cells.at(i).Text.clear();
     board_.HideMultiCandidates();

@@ -13,7 +13,6 @@
 #include "text/trim.h"
 
 #include <array>
-#include <optional>
 
 namespace velmar {
 
@@ -21,14 +20,11 @@ namespace {
 
 constexpr int kCells = 81;
 
-struct Entry {
-    std::int32_t State = 0;
-    std::string Text;
-};
+} // namespace
 
-std::optional<Entry> ParseEntry(std::string_view entry) {
+std::optional<PositionEntry> ParsePositionEntry(std::string_view entry) {
     if (entry.empty() || entry[0] < '1' || entry[0] > '3') return std::nullopt;
-    Entry out;
+    PositionEntry out;
     out.State = entry[0] - '0';
     const std::string_view text = entry.substr(1);
     if (out.State != kStateOpen && text.size() > 1) return std::nullopt;
@@ -43,8 +39,6 @@ std::optional<Entry> ParseEntry(std::string_view entry) {
     return out;
 }
 
-} // namespace
-
 std::string WritePositionLine(const BoardCells& board) {
     std::string line;
     line.reserve(890);
@@ -57,7 +51,7 @@ std::string WritePositionLine(const BoardCells& board) {
 }
 
 bool ReadPositionLine(BoardCells& board, std::string_view line) {
-    std::array<Entry, kCells> entries;
+    std::array<PositionEntry, kCells> entries;
     std::string_view rest = line;
     for (int i = 0; i < kCells; ++i) {
         std::string_view entry = rest;
@@ -68,7 +62,7 @@ bool ReadPositionLine(BoardCells& board, std::string_view line) {
             rest = entry.substr(comma + 1);
             entry = entry.substr(0, comma);
         }
-        auto parsed = ParseEntry(TrimBlanks(entry));
+        auto parsed = ParsePositionEntry(TrimBlanks(entry));
         if (!parsed) return false;
         entries[i] = std::move(*parsed);
     }

@@ -37,6 +37,13 @@ bool IsMarkedPuzzle(std::string_view marked) {
     return true;
 }
 
+bool IsDigitString(std::string_view text, char lowest) {
+    if (text.size() != kCells) return false;
+    for (char ch : text)
+        if (ch < lowest || ch > '9') return false;
+    return true;
+}
+
 TQJ::TQJ() = default;
 
 bool TQJ::LoadMarkedPuzzle(std::string_view marked) {

@@ -23,6 +23,9 @@ struct TNode {
 // True when `marked` is exactly 81 characters, each a given "1".."9" or an
 // open cell "A".."I" (the letter is its solution digit).
 bool IsMarkedPuzzle(std::string_view marked);
+// True when `text` is 81 digits, each from `lowest` to "9": "1" for a
+// solution string, "0" for a givens string.
+bool IsDigitString(std::string_view text, char lowest);
 // The digit a solution-marked character stands for: "1".."9" as such, "A" = 1 .. "I" = 9.
 inline int MarkedDigit(char ch) {
     return ch >= 'A' ? ch - 'A' + 1 : ch - '0';

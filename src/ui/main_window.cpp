@@ -379,9 +379,10 @@ void TForm1::ShowTip(const QString& text) {
     // status bar would override a palette colour.
     const QString background =
         text.isEmpty() ? QStringLiteral("palette(button)") : ToQColor(7978239).name();
-    sb1_->setStyleSheet(
+    const QString sheet =
         QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); background-color: %1; }")
-            .arg(background));
+            .arg(background);
+    if (sb1_->styleSheet() != sheet) sb1_->setStyleSheet(sheet);
     if (text.isEmpty())
         sb1_->clearMessage();
     else

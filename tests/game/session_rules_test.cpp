@@ -200,23 +200,61 @@ TEST(SessionRulesTest, PartCandidatesFillOnlyOpenCells) {
 TEST(SessionRulesTest, EveryClashIsMarkedAndNoneIsHighlighted) {
     SessionFixture f;
     PlaySession& s = f.s;
-    const Cell given = f.CellsIn(kStateGiven).front();
-    const int d = f.TextOf(given)[0] - '0';
-    // Two open cells that each clash with a different given of digit d.
-    std::vector<Cell> clashes;
-    for (Cell c : f.CellsIn(kStateOpen))
-        if (s.cells().PeerCandidates(c.row, c.col).find(static_cast<char>('0' + d)) ==
-                std::string::npos &&
-            (clashes.empty() || (clashes[0].row != c.row && clashes[0].col != c.col &&
-                                 BoardCells::BoxOf(clashes[0].row, clashes[0].col) !=
-                                     BoardCells::BoxOf(c.row, c.col))))
-            clashes.push_back(c);
-    ASSERT_GE(clashes.size(), 2u);
-    f.Place(clashes[0], d);
-    f.Place(clashes[1], d);
-    for (Cell c : {clashes[0], clashes[1]}) {
+    std::string givens(81, '0');
+    givens[0] = '5';
+    givens[80] = '7';
+    s.StartPuzzle(givens, "", 5);
+    f.Place({1, 2}, 5);
+    f.Place({9, 8}, 7); // a second clash, far from the first; 7 is selected
+    for (Cell c : {Cell{1, 1}, Cell{1, 2}, Cell{9, 8}, Cell{9, 9}}) {
         EXPECT_TRUE(s.cells().cell(c.row, c.col).ErrorMark);
         EXPECT_EQ(s.board().CellColor(c.row, c.col), s.board().properties().errorcolor);
+    }
+}
+
+TEST(SessionRulesTest, NoPlayLeavesALineThatCannotBeReadBack) {
+    // Random play in every mode: each step the log records must read back.
+    SessionFixture f;
+    PlaySession& s = f.s;
+    Random dice(7);
+    const OperationMode modes[] = {OperationMode::PencilAndPaper, OperationMode::AllCandidates,
+                                   OperationMode::PartCandidates};
+    for (int i = 0; i < 3000; ++i) {
+        const int r = dice.uniform(1, 9), c = dice.uniform(1, 9), d = dice.uniform(1, 9);
+        const MouseButton b = dice.uniform(0, 1) ? MouseButton::Left : MouseButton::Right;
+        switch (dice.uniform(0, 9)) {
+        case 0:
+            s.ChooseMode(modes[dice.uniform(0, 2)]);
+            break;
+        case 1:
+            s.SelectDigit(d);
+            break;
+        case 2:
+            s.DigitRightClick(d);
+            break;
+        case 3:
+            s.SetAutoUpdate(dice.uniform(0, 1));
+            break;
+        case 4:
+            s.GoStep(StepMove::Back);
+            break;
+        case 5:
+            s.WriteTile(Digit(d) + Digit(dice.uniform(1, 9)));
+            break;
+        case 6:
+            s.CandidateClick(r, c, d, b);
+            break;
+        default:
+            s.DigitKey(d);
+            s.CellClick(r, c, b);
+            break;
+        }
+        BoardCells read;
+        ASSERT_TRUE(ReadPositionLine(read, WritePositionLine(s.cells()))) << i;
+    }
+    for (const std::string& entry : s.stepLog().Entries()) {
+        BoardCells read;
+        EXPECT_TRUE(ReadPositionLine(read, entry)) << entry;
     }
 }
 

@@ -10,5 +10,7 @@ std::vector<Command> solverCommands(); // check, solve, unique
 std::vector<Command> hintCommands();   // rate, hint
 std::vector<Command> bankCommands();   // bank, deal
 std::vector<Command> importCommands(); // import
+std::vector<Command> gameCommands();   // games
+std::vector<Command> exportCommands(); // copy, print
 
 } // namespace velmar::cli

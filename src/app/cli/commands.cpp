@@ -8,7 +8,8 @@ namespace velmar::cli {
 const std::vector<Command>& commands() {
     static const std::vector<Command> all = [] {
         std::vector<Command> list;
-        for (auto family : {solverCommands, hintCommands, bankCommands, importCommands}) {
+        for (auto family : {solverCommands, hintCommands, bankCommands, importCommands,
+                            gameCommands, exportCommands}) {
             for (Command& command : family()) list.push_back(std::move(command));
         }
         return list;

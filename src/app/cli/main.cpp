@@ -14,8 +14,9 @@ namespace {
 void printToolHelp() {
     std::cout << "Usage: velmar-cli COMMAND [OPTIONS] [FILE...]\n"
                  "\n"
-                 "The headless tool of Sudoku Velmar. Most commands read puzzle lines from the\n"
-                 "files named, or from standard input, and writes one line per input line.\n"
+                 "The headless tool of Sudoku Velmar. Most commands read puzzle lines or\n"
+                 "position lines from the files named, or from standard input, and write one\n"
+                 "line per input line.\n"
                  "\n"
                  "Commands:\n";
     for (const Command& command : commands()) {

@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// velmar-cli copy and print: a position line as the copy dialog's clipboard
+// text or as the printable page.
+#include "app/cli/command_lists.h"
+#include "app/cli/english_table.h"
+#include "board/board_cells.h"
+#include "exchange/clipboard_text.h"
+#include "exchange/fill_empty_cells.h"
+#include "exchange/printable_page.h"
+#include "history/position_line.h"
+#include "text/string_table.h"
+#include "text/trim.h"
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <optional>
+
+namespace velmar::cli {
+
+namespace {
+
+// A position line is under 900 bytes; far longer input is no board.
+constexpr std::size_t kLongestLine = 1 << 16;
+
+// Reads one line of at most kLongestLine bytes without its "\n" or "\r\n".
+// Returns false at the end of the input; `tooLong` tells a line cut short.
+bool ReadBoundedLine(std::istream& in, std::string& line, bool& tooLong) {
+    line.clear();
+    tooLong = false;
+    char ch;
+    bool any = false;
+    while (in.get(ch)) {
+        any = true;
+        if (ch == '\n') break;
+        if (line.size() == kLongestLine) {
+            tooLong = true;
+            return true;
+        }
+        line += ch;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return any;
+}
+
+// Calls `perBoard` for the board of every line of the files (or standard
+// input) that is not blank. A line that is no position line, or a file that
+// cannot be read, ends the run with a message naming the place.
+int ForEachBoard(
+    std::string_view command, const std::vector<std::string>& files,
+    const std::function<bool(const BoardCells& board, const std::string& where)>& perBoard) {
+    const auto readAll = [&](std::istream& in, const std::string& name) {
+        std::string line;
+        bool tooLong = false;
+        for (long number = 1; ReadBoundedLine(in, line, tooLong); ++number) {
+            const std::string where = name + " line " + std::to_string(number);
+            if (tooLong) return usageError(command, where + ": line too long");
+            if (TrimBlanks(line).empty()) continue;
+            BoardCells board;
+            if (!ReadPositionLine(board, line))
+                return usageError(command, where + ": invalid position line");
+            if (!perBoard(board, where)) return kUsageError;
+        }
+        if (in.bad()) return usageError(command, "error while reading " + name);
+        return 0;
+    };
+    if (files.empty()) return readAll(std::cin, "standard input");
+    for (const std::string& name : files) {
+        std::ifstream in(name, std::ios::binary);
+        if (!in) return usageError(command, "cannot read '" + name + "'");
+        if (const int status = readAll(in, "'" + name + "'"); status != 0) return status;
+    }
+    return 0;
+}
+
+// Options of the form "--name VALUE" or "--name=VALUE", flags, and file
+// names; the value of each option is checked by the caller.
+struct Arguments {
+    std::vector<std::pair<std::string, std::string>> values;
+    std::vector<std::string> flags;
+    std::vector<std::string> files;
+};
+
+std::optional<Arguments> ParseArguments(std::string_view command,
+                                        const std::vector<std::string>& args,
+                                        const std::vector<std::string_view>& valueNames,
+                                        const std::vector<std::string_view>& flagNames) {
+    Arguments out;
+    const auto known = [](const std::vector<std::string_view>& names, std::string_view name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
+    bool onlyFiles = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (onlyFiles || arg.size() < 2 || arg[0] != '-') {
+            out.files.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            onlyFiles = true;
+            continue;
+        }
+        const auto equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        if (known(flagNames, name) && equals == std::string::npos) {
+            out.flags.push_back(name);
+        } else if (known(valueNames, name) && equals != std::string::npos) {
+            out.values.emplace_back(name, arg.substr(equals + 1));
+        } else if (known(valueNames, name) && i + 1 < args.size()) {
+            out.values.emplace_back(name, args[++i]);
+        } else if (known(valueNames, name)) {
+            usageError(command, name + " needs a value");
+            return std::nullopt;
+        } else {
+            usageError(command, "unknown option '" + arg + "'");
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
+// The value of the option's last use, or `fallback`.
+std::string ValueOf(const Arguments& args, std::string_view name, std::string fallback) {
+    for (const auto& [option, value] : args.values)
+        if (option == name) fallback = value;
+    return fallback;
+}
+
+// The index of `value` among `choices`, or nothing after a message.
+std::optional<int> Choice(std::string_view command, std::string_view option,
+                          const std::string& value, const std::vector<std::string_view>& choices) {
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        if (choices[i] == value) return static_cast<int>(i);
+    std::string list;
+    for (std::string_view choice : choices)
+        list += (list.empty() ? "" : ", ") + std::string(choice);
+    usageError(command, std::string(option) + " takes one of " + list);
+    return std::nullopt;
+}
+
+int runCopy(const std::vector<std::string>& args) {
+    const auto parsed = ParseArguments("copy", args, {"--format", "--blank"}, {"--fill"});
+    if (!parsed) return kUsageError;
+    const auto format =
+        Choice("copy", "--format", ValueOf(*parsed, "--format", "1"), {"1", "2", "3", "4"});
+    if (!format) return kUsageError;
+    const std::string blank = ValueOf(*parsed, "--blank", ".");
+    const bool fill =
+        std::find(parsed->flags.begin(), parsed->flags.end(), "--fill") != parsed->flags.end();
+    bool first = true;
+    return ForEachBoard("copy", parsed->files, [&](const BoardCells& read, const std::string&) {
+        BoardCells board = read;
+        if (fill) FillEmptyCells(board);
+        if (!first) std::cout << '\n';
+        first = false;
+        std::cout << JoinLines(
+            RenderClipboardText(board, static_cast<ClipboardFormat>(*format + 1), blank), "\n");
+        return true;
+    });
+}
+
+int runPrint(const std::vector<std::string>& args) {
+    const auto parsed = ParseArguments("print", args, {"--style", "--size"}, {});
+    if (!parsed) return kUsageError;
+    const auto style =
+        Choice("print", "--style", ValueOf(*parsed, "--style", "normal"), {"normal", "candidates"});
+    const auto size = style ? Choice("print", "--size", ValueOf(*parsed, "--size", "small"),
+                                     {"small", "normal", "big"})
+                            : std::nullopt;
+    if (!size) return kUsageError;
+    std::optional<BoardCells> board;
+    const int status =
+        ForEachBoard("print", parsed->files, [&](const BoardCells& read, const std::string& where) {
+            if (board) {
+                usageError("print", where + ": one position line only");
+                return false;
+            }
+            board = read;
+            return true;
+        });
+    if (status != 0) return status;
+    if (!board) return usageError("print", "no position line");
+    const StringTable english = ParseStringTable(EnglishTableText());
+    std::cout << PrintablePageText(
+        *board, *style == 0 ? PrintStyle::Normal : PrintStyle::WithCandidates,
+        static_cast<PaperSize>(*size), english.LookupText("frmprintselect.sudoku"),
+        english.LookupText("frmprintselect.sudokuby"));
+    return 0;
+}
+
+} // namespace
+
+std::vector<Command> exportCommands() {
+    return {
+        {"copy", "a position line as clipboard text, as the copy dialog renders it",
+         "Usage: velmar-cli copy [--format 1..4] [--blank TEXT] [--fill] [FILE...]\n"
+         "\n"
+         "For each position line (81 comma-joined entries, each a State digit and the\n"
+         "cell's Text) prints the board as the \"Copy Puzzle To Clipboard\" dialog\n"
+         "renders it, each line ended by a line break; the renderings of several\n"
+         "lines are separated by one empty line. Blank lines are skipped; a line that\n"
+         "is no position line stops the run with a message and exit status 2.\n"
+         "\n"
+         "  --format N   1 \"No Candidate\" (the default), 2 \"With Candidates\",\n"
+         "               3 \"9*9\", 4 \"1*81\"\n"
+         "  --blank TEXT the \"Express blanks as\" box: TEXT without surrounding blanks\n"
+         "               when that is one character, else '.' (the default is '.';\n"
+         "               format 2 always uses '.')\n"
+         "  --fill       first give every empty cell that is not a given its\n"
+         "               candidates, as opening the dialog does\n",
+         runCopy},
+        {"print", "the printable page of a position line",
+         "Usage: velmar-cli print [--style normal|candidates] [--size small|normal|big]\n"
+         "                        [FILE...]\n"
+         "\n"
+         "Reads one position line and writes the whole printable page (HTML, UTF-8,\n"
+         "lines ended by CR LF, the same bytes as the game's \"print_temp.htm\") to\n"
+         "standard output, with the English title and credit lines. Blank lines are\n"
+         "skipped; no position line, a second one or an invalid one gives a message\n"
+         "and exit status 2.\n"
+         "\n"
+         "  --style S  \"normal\" (the default): open cells print empty;\n"
+         "             \"candidates\": open cells print their candidates\n"
+         "  --size S   the paper size: \"small\" (A4, the default), \"normal\" (A3),\n"
+         "             \"big\" (A2)\n",
+         runPrint},
+    };
+}
+
+} // namespace velmar::cli

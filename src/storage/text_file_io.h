@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Whole-file reading and atomic writing for the core and velmar-cli (the game
+// window writes through QSaveFile instead). An atomic write puts the new
+// content in a temporary file of the same folder, flushes it to the disk and
+// renames it over the old file, so a crash or a full disk leaves either the
+// old file or the new one, whole.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace velmar {
+
+// Files the program reads are small; anything larger is refused unread.
+inline constexpr std::size_t kMaxTextFileSize = 64u << 20;
+
+struct FileReadResult {
+    enum Status { Read, Missing, Failed } Outcome = Failed;
+    std::string Text;   // the file's bytes when Read
+    std::string Reason; // why not, when Failed ("Permission denied", ...)
+};
+
+FileReadResult ReadTextFile(const std::string& path);
+
+struct FileWriteResult {
+    bool Ok = false;
+    std::string Reason; // why not, when !Ok
+};
+
+// Replaces (or creates) the file with exactly these bytes. An existing file
+// keeps its permissions. On failure the old file is untouched and no
+// temporary file is left behind.
+FileWriteResult WriteFileAtomically(const std::string& path, std::string_view content);
+
+} // namespace velmar

@@ -1,0 +1,50 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# velmar-cli copy and print: what they print, and how they refuse bad input.
+set -u
+cli=$1
+fail=0
+check() { # check NAME EXPECTED ACTUAL
+    if [ "$2" != "$3" ]; then
+        printf 'FAIL %s\nexpected: %s\nactual:   %s\n' "$1" "$2" "$3"
+        fail=1
+    fi
+}
+status() { # status COMMAND... : its exit status, output dropped
+    "$@" >/dev/null 2>&1
+    echo $?
+}
+
+# A given 5 in the first cell, a placed 7 in the last, every other cell open.
+line="15"
+i=2
+while [ $i -le 80 ]; do line="$line,3"; i=$((i + 1)); done
+line="$line,27"
+
+check "1*81 with a typed blank" "5$(printf '%079d' 0)7" "$(echo "$line" | "$cli" copy --format 4 --blank ' 0 ')"
+check "two boards, one empty line between" "5........
+.........
+.........
+.........
+.........
+.........
+.........
+.........
+........7
+
+5........" "$(printf '%s\n\n%s\n' "$line" "$line" | "$cli" copy --format=3 | head -n 11)"
+check "--fill lists candidates" "|         5  12346789  12346789|" \
+    "$(echo "$line" | "$cli" copy --format 2 --fill | sed -n 2p | cut -c1-32)"
+# What the clipboard holds reads back through import, placed digits as givens.
+for format in 1 2 3 4; do
+    check "format $format through import" "5$(printf '%079d' 0 | tr 0 .)7" \
+        "$(echo "$line" | "$cli" copy --format $format | "$cli" import --line | sed -n 2p)"
+done
+check "invalid line" 2 "$(echo "1,2,3" | status "$cli" copy)"
+check "unknown format" 2 "$(echo "$line" | status "$cli" copy --format 5)"
+check "page title" "<font size=5>Sudoku</font><br>" "$(echo "$line" | "$cli" print | sed -n 13p | tr -d '\r')"
+check "blue placed digit, big paper" 1 \
+    "$(echo "$line" | "$cli" print --size big | grep -c 'font-size: 70pt; color: blue; width: 115px')"
+check "two lines to print" 2 "$(printf '%s\n%s\n' "$line" "$line" | status "$cli" print)"
+check "nothing to print" 2 "$(status "$cli" print </dev/null)"
+exit $fail
