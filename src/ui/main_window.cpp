@@ -377,11 +377,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::ShowTip(const QString& text) {
     // A style sheet, not the palette: a style sheet on the window or the
     // status bar would override a palette colour.
-    const QString background =
-        text.isEmpty() ? QStringLiteral("palette(button)") : ToQColor(7978239).name();
+    // The tip's own light colour takes dark text also on a dark desktop.
+    const QString colours =
+        text.isEmpty()
+            ? QStringLiteral("background-color: palette(button);")
+            : QStringLiteral("background-color: %1; color: black;").arg(ToQColor(7978239).name());
     const QString sheet =
-        QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); background-color: %1; }")
-            .arg(background);
+        QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); %1 }").arg(colours);
     if (sb1_->styleSheet() != sheet) sb1_->setStyleSheet(sheet);
     if (text.isEmpty())
         sb1_->clearMessage();

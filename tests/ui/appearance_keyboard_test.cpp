@@ -14,6 +14,7 @@
 #include <QColorDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <functional>
@@ -162,9 +163,16 @@ class AppearanceKeyboardTest : public QObject {
         const QImage shown = w.board()->grab().toImage();
         const QColor text =
             w.modeButton(OperationMode::AllCandidates)->palette().color(QPalette::WindowText);
+        // A tip keeps its light colour, so its text stays dark.
+        w.ShowTip(w.LookupText("msg_rb_one"));
+        const QImage tip = w.statusLine()->grab().toImage();
+        int ink = 0;
+        for (int y = 2; y < tip.height(); ++y) // below the status line's top border
+            for (int x = 0; x < tip.width(); ++x) ink += qGray(tip.pixel(x, y)) < 60;
         QApplication::setPalette(saved);
         QCOMPARE(shown, light);
         QCOMPARE(text, QColor(Qt::white));
+        QVERIFY(ink > 50);
     }
 
     void wholeBankGameWithKeysOnly() {
