@@ -17,6 +17,15 @@ Settings Defaults() {
     return s;
 }
 
+// Stores the defaults with some values changed.
+void StoreDefaultsBut(
+    SettingsBackend& store,
+    std::initializer_list<std::pair<std::string Settings::*, const char*>> changes) {
+    Settings s = Defaults();
+    for (const auto& [field, text] : changes) s.*field = std::string(text);
+    SaveSettings(s, store);
+}
+
 // Every cell of the preview that does not hold 5 has `colour`; those that do
 // have the highlight.
 int CellsOtherThan(const BoardDisplay& preview, TColor colour) {
@@ -31,10 +40,7 @@ int CellsOtherThan(const BoardDisplay& preview, TColor colour) {
 
 TEST(AppearanceTest, DefaultBoxesShowBuiltInColoursAndTheFivesTheHighlight) {
     MemorySettingsStore store;
-    Settings stored = Defaults();
-    stored.reg_Board_color1 = std::string("255");
-    stored.reg_Font_color_Fix = std::string("65280");
-    SaveSettings(stored, store);
+    StoreDefaultsBut(store, {{&Settings::reg_Board_color1, "255"}});
     Settings s;
     const AppearanceChoice choice = LoadAppearanceChoice(s, store);
     EXPECT_EQ(choice.colour1, 255u);
@@ -75,10 +81,9 @@ TEST(AppearanceTest, UncheckingBackgroundShowsTheStoredColoursEverywhere) {
 
 TEST(AppearanceTest, ColourThatIsNotANumberStoresEveryDefaultSilently) {
     MemorySettingsStore store;
-    Settings bad = Defaults();
-    bad.reg_Board_color2 = std::string("255");
-    bad.reg_Font_color_Big = std::string("blue");
-    SaveSettings(bad, store);
+    const auto bad = {std::pair{&Settings::reg_Board_color2, "255"},
+                      std::pair{&Settings::reg_Font_color_Big, "blue"}};
+    StoreDefaultsBut(store, bad);
     Settings s;
     const AppearanceChoice choice = LoadAppearanceChoice(s, store);
     EXPECT_EQ(s, Defaults());
@@ -86,7 +91,7 @@ TEST(AppearanceTest, ColourThatIsNotANumberStoresEveryDefaultSilently) {
     EXPECT_EQ(store.ReadString(kSettingsKeyPath, "reg_Board_color2"), "13891060");
     // A store that cannot be written keeps the bad text: the defaults hold
     // in memory and the load ends.
-    SaveSettings(bad, store);
+    StoreDefaultsBut(store, bad);
     store.SetWritable(false);
     EXPECT_EQ(LoadAppearanceChoice(s, store), choice);
 }
