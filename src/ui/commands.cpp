@@ -43,7 +43,7 @@ constexpr std::array<CommandEntry, kCommandCount> kCommands = {{
     {Command::ContinueGame, "", "mnContinue", IconId::Application, K::UnknownKey, "", false},
     {Command::SaveReplay, "", "savet", IconId::Application, K::UnknownKey, "", false},
     {Command::LoadReplay, "", "mnLoadReplay", IconId::Application, K::UnknownKey, "", false},
-    {Command::Appearance, "", "mnAppearance", IconId::Application, K::UnknownKey, "", false},
+    {Command::Appearance, "", "mnAppearance", IconId::Application, K::UnknownKey, "", true},
     {Command::ExportTexts, "", "mnexporttexts", IconId::Application, K::UnknownKey, "", true},
     {Command::Contents, "", "mnContent", IconId::Application, K::HelpContents, "", true},
     {Command::About, "", "mnAbout", IconId::Application, K::UnknownKey, "", true},

@@ -35,6 +35,7 @@ namespace velmar {
 class CheckController;
 class HistoryController;
 class ImportController;
+class KeyboardController;
 class PlayController;
 class Prompter;
 class PuzzleBank;
@@ -42,6 +43,7 @@ class TColorGrid;
 class TFrmdas;
 class TPICSD33;
 class TTimeLabel;
+class TfrmAppearance;
 class Tfrmda;
 class Tfrmtile;
 class Tmousepb;
@@ -109,6 +111,8 @@ class TForm1 : public QMainWindow, private SessionListener {
     Tfrmda* solutionViewer() const { return frmda_; }
     TFrmdas* solutionsViewer() const { return Frmdas_; }
     ImportController* importer() const { return import_; }
+    TfrmAppearance* appearanceDialog() const { return frmAppearance_; }
+    KeyboardController* keyboard() const { return keyboard_; }
 
     MoveHistoryHook history;
 
@@ -129,6 +133,7 @@ class TForm1 : public QMainWindow, private SessionListener {
     void MainWindowCreate();
     void ShowContents();
     void ShowAbout();
+    void ShowAppearance();
 
     // The session's reports, mirrored into the widgets.
     void SessionChanged(unsigned changes) override;
@@ -155,10 +160,12 @@ class TForm1 : public QMainWindow, private SessionListener {
     Tfrmtile* frmtile_ = nullptr;
     Tfrmda* frmda_ = nullptr;
     TFrmdas* Frmdas_ = nullptr;
+    TfrmAppearance* frmAppearance_ = nullptr;
     PlayController* play_ = nullptr;
     HistoryController* historyControl_ = nullptr;
     CheckController* check_ = nullptr;
     ImportController* import_ = nullptr;
+    KeyboardController* keyboard_ = nullptr;
 
     std::vector<QAction*> actions_;
     std::vector<std::pair<std::string, QAction*>> menuItems_; // menus and items, in order
