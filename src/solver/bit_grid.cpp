@@ -19,6 +19,7 @@
 
 #include "solver/band_masks.h"
 
+#include <array>
 #include <bit>
 #include <cstring>
 
@@ -176,6 +177,7 @@ bool BitGrid::shrinkDirtyBands() {
         const int b = std::countr_zero(dirty_);
         dirty_ &= dirty_ - 1;
         const int digit = b % 9, band = b / 9;
+        stacksDirty_ |= 1u << digit;
         std::uint32_t cells = cand_[b];
         const std::uint32_t triads = kTriadsOfRow[cells & kRow] |
                                      kTriadsOfRow[cells >> 9 & kRow] << 3 |
@@ -270,6 +272,37 @@ bool BitGrid::columnSingles(bool& changed) {
     return true;
 }
 
+// The band shrinking turned on its side: in each stack the three columns go
+// to the three bands by a permutation. Finds hidden singles in columns (with
+// the band shrinking that follows) and pointing and claiming along columns.
+bool BitGrid::shrinkStacks(bool& changed) {
+    for (; stacksDirty_; stacksDirty_ &= stacksDirty_ - 1) {
+        const int d = std::countr_zero(stacksDirty_);
+        std::array<std::uint32_t, 3> occupied{}; // columns (bits 0..8) with cells, per band
+        for (int band = 0; band < 3; ++band) occupied[band] = columnsOf(cand_[board(d, band)]);
+        std::array<std::uint32_t, 3> allowed{};
+        for (int stack = 0; stack < 3; ++stack) {
+            const int shift = 3 * stack;
+            const std::uint32_t triads = (occupied[0] >> shift & 7) |
+                                         (occupied[1] >> shift & 7) << 3 |
+                                         (occupied[2] >> shift & 7) << 6;
+            const std::uint32_t kept = kMatchedTriads[triads];
+            if (!kept) return false;
+            for (int band = 0; band < 3; ++band) allowed[band] |= (kept >> (3 * band) & 7) << shift;
+        }
+        for (int band = 0; band < 3; ++band) {
+            const int b = board(d, band);
+            const std::uint32_t before = cand_[b];
+            cand_[b] &= allowed[band] * kColumnInBand;
+            if (cand_[b] != before) {
+                dirty_ |= 1u << b;
+                changed = true;
+            }
+        }
+    }
+    return true;
+}
+
 bool BitGrid::singlesClosure() {
     for (;;) {
         bool changed = false;
@@ -283,7 +316,7 @@ bool BitGrid::propagate() {
         bool changed = false;
         if (!shrinkDirtyBands() || !nakedSingles(changed)) return false;
         if (changed) continue;
-        if (!columnSingles(changed)) return false;
+        if (!shrinkStacks(changed)) return false;
         if (!changed) return true;
     }
 }

@@ -57,6 +57,7 @@ class BitGrid {
     bool nakedSingles(bool& changed);
     bool hiddenSingles(bool& changed);
     bool columnSingles(bool& changed);
+    bool shrinkStacks(bool& changed);
     bool singlesClosure();
 
     // Searches (search.cpp).
@@ -70,6 +71,8 @@ class BitGrid {
     std::array<std::uint32_t, 3> open_; // cells of each band not placed yet
     // Boards changed since the search's propagation last shrank them.
     std::uint32_t dirty_ = 0;
+    // Digits whose boards changed since their stacks were last shrunk.
+    std::uint32_t stacksDirty_ = 0x1FF;
 };
 
 } // namespace velmar::solver
