@@ -241,37 +241,6 @@ bool BitGrid::hiddenSingles(bool& changed) {
     return true;
 }
 
-// Hidden singles in columns, which the band shrinking cannot see; false when
-// a column has no place left for a digit.
-bool BitGrid::columnSingles(bool& changed) {
-    for (int d = 0; d < 9; ++d) {
-        const std::uint32_t x0 = cand_[board(d, 0)], x1 = cand_[board(d, 1)],
-                            x2 = cand_[board(d, 2)];
-        // Per place in a band: held by some band, by two or more bands.
-        const std::uint32_t some = x0 | x1 | x2, more = (x0 & x1) | (x0 & x2) | (x1 & x2);
-        const std::uint32_t r0 = some & kRow, r1 = some >> 9 & kRow, r2 = some >> 18;
-        const std::uint32_t once = r0 | r1 | r2;
-        if (once != kRow) return false;
-        // Columns where the digit is placed already have one cell too.
-        const std::uint32_t unplaced =
-            columnsOf((x0 & open_[0]) | (x1 & open_[1]) | (x2 & open_[2]));
-        const std::uint32_t lone =
-            unplaced & ~(columnsOf(more) | (r0 & r1) | (r0 & r2) | (r1 & r2));
-        if (!lone) continue;
-        for (int band = 0; band < 3; ++band) {
-            for (std::uint32_t left = cand_[board(d, band)] & lone * kColumnInBand & open_[band];
-                 left; left &= left - 1) {
-                const std::uint32_t bit = left & (0u - left);
-                if (cand_[board(d, band)] & bit) {
-                    fix(d, band, bit);
-                    changed = true;
-                }
-            }
-        }
-    }
-    return true;
-}
-
 // The band shrinking turned on its side: in each stack the three columns go
 // to the three bands by a permutation. Finds hidden singles in columns (with
 // the band shrinking that follows) and pointing and claiming along columns.

@@ -56,7 +56,6 @@ class BitGrid {
     bool shrinkDirtyBands();
     bool nakedSingles(bool& changed);
     bool hiddenSingles(bool& changed);
-    bool columnSingles(bool& changed);
     bool shrinkStacks(bool& changed);
     bool singlesClosure();
 
