@@ -42,8 +42,9 @@ class BitGrid {
     // Counts solutions up to `limit`; the first one found goes to `solution`.
     int countSolutions(int limit, std::string* solution) const;
     // The least solution when cells are compared in row-major order and digits
-    // ascending; false when there is none.
-    bool leastSolution(std::string& solution) const;
+    // ascending; false when there is none. `quickGuesses` bounds the plain
+    // row-major search tried first.
+    bool leastSolution(std::string& solution, int quickGuesses = 200) const;
 
   private:
     // Representation and propagation (bit_grid.cpp). Digits are 0..8 here.

@@ -108,13 +108,13 @@ int BitGrid::orderedSearch(int& budget, std::string& solution) const {
     return 0;
 }
 
-bool BitGrid::leastSolution(std::string& solution) const {
+bool BitGrid::leastSolution(std::string& solution, int quickGuesses) const {
     BitGrid start = *this;
     if (!start.propagate()) return false;
     // Most puzzles with several solutions give their least one to a plain
     // row-major search at once; a short budget keeps the rare hard case from
     // trapping it.
-    int budget = 200;
+    int budget = quickGuesses;
     const int quick = start.orderedSearch(budget, solution);
     if (quick >= 0) return quick == 1;
 
