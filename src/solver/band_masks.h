@@ -12,6 +12,7 @@ namespace velmar::solver {
 inline constexpr std::uint32_t kRow = 0x1FF;
 inline constexpr std::uint32_t kColumnInBand = 1u | 1u << 9 | 1u << 18; // times the column bit
 inline constexpr std::uint32_t kAllBand = (1u << 27) - 1;
+inline constexpr std::uint32_t kBoxInBand = 7u | 7u << 9 | 7u << 18; // the first box
 
 // A table of N entries computed at compile time.
 template <typename T, std::size_t N, typename F> constexpr std::array<T, N> table(F entry) {

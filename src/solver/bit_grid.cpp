@@ -61,23 +61,6 @@ constexpr auto kLoneCell = table<std::uint16_t, 512>([](std::uint32_t row) {
     return static_cast<std::uint16_t>(std::popcount(row) == 1 ? row : 0);
 });
 
-// The 27 units, each as its cells in the three bands.
-constexpr auto kUnitCells = table<std::array<std::uint32_t, 3>, 27>([](std::uint32_t unit) {
-    std::array<std::uint32_t, 3> cells{};
-    for (std::uint32_t k = 0; k < 9; ++k) {
-        std::uint32_t row, col;
-        if (unit < 9) {
-            row = unit, col = k;
-        } else if (unit < 18) {
-            row = k, col = unit - 9;
-        } else {
-            row = (unit - 18) / 3 * 3 + k / 3, col = (unit - 18) % 3 * 3 + k % 3;
-        }
-        cells[row / 3] |= 1u << (row % 3 * 9 + col);
-    }
-    return cells;
-});
-
 // Takes `cells` from the nine boards; returns a bit per board that had one
 // of them. Four boards at a time: this runs for every cell placed.
 std::uint32_t strikeNine(std::uint32_t* boards, std::uint32_t cells) {
@@ -197,6 +180,7 @@ bool BitGrid::shrinkDirtyBands() {
 // Cells left with one candidate get it; false when an open cell has none.
 bool BitGrid::nakedSingles(bool& changed) {
     for (int band = 0; band < 3; ++band) {
+        if (!open_[band]) continue;
         std::uint32_t once = 0, twice = 0;
         for (int d = 0; d < 9; ++d) {
             const std::uint32_t cells = cand_[board(d, band)];
@@ -222,21 +206,39 @@ bool BitGrid::nakedSingles(bool& changed) {
 // Digits with one place left in a unit go there; false when a digit has no
 // place left in a unit.
 bool BitGrid::hiddenSingles(bool& changed) {
-    for (int d = 0; d < 9; ++d) {
-        for (const auto& unit : kUnitCells) {
-            int count = 0, band = 0;
-            std::uint32_t bit = 0;
-            for (int b = 0; b < 3; ++b) {
-                const std::uint32_t cells = cand_[board(d, b)] & unit[b];
-                count += bitCount(cells);
-                if (cells) band = b, bit = cells;
-            }
-            if (count == 0) return false;
-            if (count == 1 && (open_[band] & bit)) {
+    auto place = [&](int d, int band, std::uint32_t lone) {
+        for (lone &= open_[band]; lone; lone &= lone - 1) {
+            // An earlier single may have taken this one's place; the next
+            // round finds its unit empty.
+            const std::uint32_t bit = lone & (0u - lone);
+            if (cand_[board(d, band)] & bit) {
                 fix(d, band, bit);
                 changed = true;
             }
         }
+    };
+    for (int d = 0; d < 9; ++d) {
+        for (int band = 0; band < 3; ++band) {
+            const std::uint32_t cells = cand_[board(d, band)];
+            std::uint32_t lone = 0;
+            for (int i = 0; i < 3; ++i) {
+                const std::uint32_t row = cells >> (9 * i) & kRow;
+                const std::uint32_t box = cells & kBoxInBand << (3 * i);
+                if (!row || !box) return false;
+                lone |= static_cast<std::uint32_t>(kLoneCell[row]) << (9 * i);
+                if (!(box & (box - 1))) lone |= box;
+            }
+            place(d, band, lone);
+        }
+        const std::uint32_t x0 = cand_[board(d, 0)], x1 = cand_[board(d, 1)],
+                            x2 = cand_[board(d, 2)];
+        // Per place in a band: held in some band, in two or more bands.
+        const std::uint32_t some = x0 | x1 | x2, more = (x0 & x1) | (x0 & x2) | (x1 & x2);
+        const std::uint32_t r0 = some & kRow, r1 = some >> 9 & kRow, r2 = some >> 18;
+        if ((r0 | r1 | r2) != kRow) return false;
+        const std::uint32_t lone = kRow & ~(columnsOf(more) | (r0 & r1) | (r0 & r2) | (r1 & r2));
+        for (int band = 0; band < 3; ++band)
+            place(d, band, cand_[board(d, band)] & lone * kColumnInBand);
     }
     return true;
 }

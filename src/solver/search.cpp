@@ -20,16 +20,19 @@ namespace velmar::solver {
 // An open cell with two candidates, the one with most two-candidate peers,
 // whose guess settles the most; else one with the fewest candidates.
 int BitGrid::branchCell() const {
-    std::array<std::uint32_t, 3> pairs{};
+    // Per band, bit-sliced: cells with one or more, two or more, ... four or more.
+    std::array<std::uint32_t, 3> pairs{}, triples{};
     for (int band = 0; band < 3; ++band) {
-        std::uint32_t once = 0, twice = 0, thrice = 0;
+        std::uint32_t once = 0, twice = 0, thrice = 0, four = 0;
         for (int d = 0; d < 9; ++d) {
             const std::uint32_t cells = cand_[board(d, band)] & open_[band];
+            four |= thrice & cells;
             thrice |= twice & cells;
             twice |= once & cells;
             once |= cells;
         }
         pairs[band] = twice & ~thrice;
+        triples[band] = thrice & ~four;
     }
     int best = -1, bestScore = -1;
     for (int band = 0; band < 3; ++band) {
@@ -45,12 +48,28 @@ int BitGrid::branchCell() const {
         }
     }
     if (best >= 0) return best;
+    for (int band = 0; band < 3; ++band)
+        if (triples[band]) return 27 * band + std::countr_zero(triples[band]);
+    // Count every cell's candidates in four bit planes.
     int bestCount = 10;
-    for (int cell = 0; cell < 81; ++cell) {
-        const int n = bitCount(candidates(cell));
-        if (n > 0 && n < bestCount) {
-            best = cell;
-            bestCount = n;
+    for (int band = 0; band < 3; ++band) {
+        std::array<std::uint32_t, 4> plane{};
+        for (int d = 0; d < 9; ++d) {
+            std::uint32_t carry = cand_[board(d, band)] & open_[band];
+            for (std::uint32_t& bits : plane) {
+                const std::uint32_t next = bits & carry;
+                bits ^= carry;
+                carry = next;
+            }
+        }
+        for (int count = 4; count < bestCount; ++count) {
+            std::uint32_t cells = open_[band];
+            for (int i = 0; i < 4; ++i) cells &= count >> i & 1 ? plane[i] : ~plane[i];
+            if (cells) {
+                best = 27 * band + std::countr_zero(cells);
+                bestCount = count;
+                break;
+            }
         }
     }
     return best;
