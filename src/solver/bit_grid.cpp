@@ -12,9 +12,13 @@
 // leaves the other digits' boards and its column leaves the digit's other
 // bands. Naked singles and empty cells come from counting, bit-sliced, how
 // many boards hold each cell. Only the boards that changed are shrunk again.
+// When nothing is left to do, the stacks of the digits that changed are
+// shrunk the same way (in a stack the columns go to the bands by a
+// permutation), which finds hidden singles in columns and pointing and
+// claiming along them.
 //
-// The public place() propagates plain singles instead (hidden singles unit by
-// unit), because callers read the candidates it leaves.
+// The public place() propagates plain naked and hidden singles instead,
+// because callers read the candidates it leaves.
 #include "solver/bit_grid.h"
 
 #include "solver/band_masks.h"
