@@ -2,9 +2,9 @@
 // The searches over a BitGrid.
 //
 // Counting solutions branches on a cell with two candidates when there is one
-// (else on a cell with the fewest): the first digit is tried on a copy of the
-// grid, which is a few dozen words, and the last one in place, so the search
-// needs no undo. The least solution comes from a row-major search, lowest
+// (else on a cell with the fewest): every digit but the last is tried on a
+// copy of the grid, 32 words, and the last one in place, so the search needs
+// no undo. The least solution comes from a row-major search, lowest
 // digit first, whose first complete grid is the answer; a hard puzzle can
 // trap that search, so it has a budget, and past it the cells are settled in
 // row-major order, each to the lowest digit that still leaves a solution.
