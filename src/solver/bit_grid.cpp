@@ -160,11 +160,12 @@ bool BitGrid::assign(int cell, int digit) {
 }
 
 bool BitGrid::shrinkDirtyBands() {
+    std::uint32_t shrunk = 0;
     while (dirty_) {
         const int b = std::countr_zero(dirty_);
         dirty_ &= dirty_ - 1;
-        const int digit = b % 9, band = b / 9;
-        stacksDirty_ |= 1u << digit;
+        shrunk |= 1u << b;
+        const int band = b >= 18 ? 2 : b >= 9 ? 1 : 0;
         std::uint32_t cells = cand_[b];
         const std::uint32_t triads = kTriadsOfRow[cells & kRow] |
                                      kTriadsOfRow[cells >> 9 & kRow] << 3 |
@@ -176,8 +177,9 @@ bool BitGrid::shrinkDirtyBands() {
         const std::uint32_t lone = (kLoneCell[cells & kRow] | kLoneCell[cells >> 9 & kRow] << 9 |
                                     static_cast<std::uint32_t>(kLoneCell[cells >> 18]) << 18) &
                                    open_[band];
-        if (lone) settle(digit, band, lone);
+        if (lone) settle(b - board(0, band), band, lone);
     }
+    stacksDirty_ |= (shrunk | shrunk >> 9 | shrunk >> 18) & 0x1FF;
     return true;
 }
 
