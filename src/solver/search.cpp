@@ -17,8 +17,9 @@
 
 namespace velmar::solver {
 
-// An open cell with two candidates, the one with most two-candidate peers,
-// whose guess settles the most; else one with the fewest candidates.
+// An open cell with two candidates, the one whose guess settles the most:
+// most open peers, counted twice, and most two-candidate peers; else a cell
+// with the fewest candidates.
 int BitGrid::branchCell() const {
     // Per band, bit-sliced: cells with one or more, two or more, ... four or more.
     std::array<std::uint32_t, 3> pairs{}, triples{};
@@ -38,9 +39,15 @@ int BitGrid::branchCell() const {
     for (int band = 0; band < 3; ++band) {
         for (std::uint32_t left = pairs[band]; left; left &= left - 1) {
             const int at = std::countr_zero(left);
+            // The column's cells in the other two bands, the second band's
+            // moved one place so that both count.
             const std::uint32_t column = kColumnInBand << (at % 9);
-            const int score = bitCount(pairs[band] & kBandPeers[at]) +
-                              bitCount((pairs[nextBand(band)] | pairs[lastBand(band)]) & column);
+            const auto inColumn = [&](const std::array<std::uint32_t, 3>& cells) {
+                return (cells[nextBand(band)] & column) | (cells[lastBand(band)] & column) << 1;
+            };
+            const int score =
+                bitCount(pairs[band] & kBandPeers[at]) + bitCount(inColumn(pairs)) +
+                2 * (bitCount(open_[band] & kBandPeers[at]) + bitCount(inColumn(open_)));
             if (score > bestScore) {
                 bestScore = score;
                 best = 27 * band + at;
