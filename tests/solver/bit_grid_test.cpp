@@ -24,3 +24,28 @@ TEST(BitGrid, LeastSolutionPastTheQuickSearchBudget) {
     }
     EXPECT_GT(compared, 100);
 }
+
+TEST(BitGrid, PlaceStopsAtSingles) {
+    // Box 1 keeps digit 1 in row A only, so the search's propagation takes 1
+    // out of A4; place() finds singles only, and the bank generator relies on
+    // the candidates it leaves.
+    const std::string givens = "........."
+                               "234......"
+                               "567......";
+    BitGrid placed;
+    for (int cell = 0; cell < 27; ++cell) {
+        if (givens[cell] != '.') {
+            ASSERT_TRUE(placed.place(cell, givens[cell] - '0'));
+        }
+    }
+    EXPECT_EQ(placed.candidates(3), 0x1FF);       // A4 keeps every digit
+    EXPECT_EQ(placed.candidates(0), 0b110000001); // A1: 1, 8, 9
+    EXPECT_EQ(placed.value(9), 2);
+    EXPECT_TRUE(placed.place(9, 2));  // the same digit again
+    EXPECT_FALSE(placed.place(9, 3)); // another digit on a placed cell
+    EXPECT_FALSE(placed.place(1, 2)); // not a candidate
+
+    BitGrid loaded;
+    ASSERT_TRUE(loaded.loadGivens(givens));
+    EXPECT_EQ(loaded.candidates(3) & 1, 0);
+}
