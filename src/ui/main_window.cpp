@@ -12,10 +12,12 @@
 #include "ui/color_grid.h"
 #include "ui/data_folder.h"
 #include "ui/digit_counter.h"
+#include "ui/game_files_controller.h"
 #include "ui/history_controller.h"
 #include "ui/play_controller.h"
 #include "ui/prompter.h"
 #include "ui/qt_settings_store.h"
+#include "ui/saved_games_controller.h"
 #include "ui/solution_viewers.h"
 #include "ui/time_label.h"
 #include "ui/ui_text.h"
@@ -121,6 +123,8 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     play_ = new PlayController(*this, session_, this);
     historyControl_ = new HistoryController(*this, session_, this);
     check_ = new CheckController(*this, session_, this);
+    gameFiles_ = new GameFilesController(*this, session_, this);
+    savedGames_ = new SavedGamesController(*this, session_, this);
     MainWindowCreate();
 }
 

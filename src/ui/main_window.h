@@ -33,10 +33,12 @@ class QToolButton;
 namespace velmar {
 
 class CheckController;
+class GameFilesController;
 class HistoryController;
 class PlayController;
 class Prompter;
 class PuzzleBank;
+class SavedGamesController;
 class TColorGrid;
 class TFrmdas;
 class TPICSD33;
@@ -60,6 +62,8 @@ struct MainWindowServices {
 struct MoveHistoryHook {
     // Called when the window closes, to keep the game for the next start.
     std::function<void()> writeLastGame;
+    // Called when the step log's entries changed, so a kill loses no move.
+    std::function<void()> logChanged;
 };
 
 class TForm1 : public QMainWindow, private SessionListener {
@@ -107,6 +111,8 @@ class TForm1 : public QMainWindow, private SessionListener {
     Tfrmtile* tile() const { return frmtile_; }
     Tfrmda* solutionViewer() const { return frmda_; }
     TFrmdas* solutionsViewer() const { return Frmdas_; }
+    GameFilesController* gameFiles() const { return gameFiles_; }
+    SavedGamesController* savedGames() const { return savedGames_; }
 
     MoveHistoryHook history;
 
@@ -156,6 +162,8 @@ class TForm1 : public QMainWindow, private SessionListener {
     PlayController* play_ = nullptr;
     HistoryController* historyControl_ = nullptr;
     CheckController* check_ = nullptr;
+    GameFilesController* gameFiles_ = nullptr;
+    SavedGamesController* savedGames_ = nullptr;
 
     std::vector<QAction*> actions_;
     std::vector<std::pair<std::string, QAction*>> menuItems_; // menus and items, in order
