@@ -118,7 +118,7 @@ TEST(SessionFilesTest, SavedGameOpensWithANewLogAndTheModeItsCandidatesCallFor) 
     EXPECT_TRUE(l.clockRunning);
 
     // Candidates the program can compute again go, the placed digit stays.
-    f.s.ChooseMode(OperationMode::PencilAndPaper); // asks, and the fixture says Yes
+    f.s.ChooseMode(OperationMode::PencilAndPaper);               // asks, and the fixture says Yes
     f.s.CellClick(open[2].row, open[2].col, MouseButton::Right); // the tile opens
     f.s.WriteTile("12");
     ASSERT_TRUE(games.Append(f.s.CurrentSavedGame("paper", 4)));
