@@ -80,6 +80,7 @@ Tfrmgamelist::Tfrmgamelist(TForm1& window, GamesFile games, QString path)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     Fill(0);
     window.ApplyStandardFont(this);
+    StringGrid1_->verticalHeader()->setDefaultSectionSize(StringGrid1_->fontMetrics().height() + 8);
 }
 
 void Tfrmgamelist::Fill(int selectRow) {
@@ -130,11 +131,15 @@ void Tfrmgamelist::RenameClick() {
     if (!name) return;
     const QString current = QString::fromStdString(*name);
     for (;;) {
-        bool ok = false;
-        const QString answer = QInputDialog::getText(this, w_.LookupText("msg_frmgamelist_sudoku"),
-                                                     w_.LookupText("msg_frmgamelist_entername"),
-                                                     QLineEdit::Normal, current, &ok);
-        if (!ok || answer.isEmpty()) return;
+        QInputDialog prompt(this);
+        prompt.setWindowTitle(w_.LookupText("msg_frmgamelist_sudoku"));
+        prompt.setLabelText(w_.LookupText("msg_frmgamelist_entername"));
+        prompt.setTextValue(current);
+        prompt.setOkButtonText(w_.LookupText("msg_button_ok"));
+        prompt.setCancelButtonText(w_.LookupText("msg_button_cancel"));
+        if (prompt.exec() != QDialog::Accepted) return;
+        const QString answer = prompt.textValue();
+        if (answer.isEmpty()) return;
         GamesFile changed = games_;
         switch (changed.Rename(*name, answer.toStdString())) {
         case RenameResult::NameTaken:
