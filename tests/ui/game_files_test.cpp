@@ -12,6 +12,8 @@
 #include "ui_test_support.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -107,6 +109,18 @@ class GameFilesTest : public QObject {
         QVERIFY(next.clock()->timerenabled());
         QVERIFY(next.action(Command::BackStep)->isEnabled());
         QVERIFY(!next.action(Command::NextStep)->isEnabled());
+
+        // A last game that cannot be written is told once, naming the file.
+        QVERIFY(QFile::remove(last) && QDir().mkdir(last));
+        next.action(Command::FirstStep)->trigger();
+        PlayOneMove(next);
+        PlayOneMove(next);
+        QCOMPARE(f.prompter.told.size(), 1);
+        QVERIFY2(
+            f.prompter.told[0].startsWith(QStringLiteral("Error|Could not write the file ") + last),
+            qPrintable(f.prompter.told[0]));
+        QVERIFY(QDir().rmdir(last));
+        f.prompter.told.clear();
 
         // A damaged last game changes nothing and says nothing.
         QVERIFY(WriteFileText(last, "3 " + std::string(81, '0') + "\r\n\r\nnot a step\r\n").Ok);
