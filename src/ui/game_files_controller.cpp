@@ -4,6 +4,7 @@
 #include "game/play_session.h"
 #include "history/game_file.h"
 #include "ui/file_access.h"
+#include "ui/last_game_writer.h"
 #include "ui/main_window.h"
 #include "ui/prompter.h"
 
@@ -44,14 +45,15 @@ GameFilesController::GameFilesController(TForm1& window, PlaySession& session, Q
             &GameFilesController::SaveReplay);
     connect(window.action(Command::LoadReplay), &QAction::triggered, this,
             &GameFilesController::LoadReplay);
-    window.history.writeLastGame = [this] { WriteLastGame(); };
+    window.history.writeLastGame = [this] { KeepLastGame(); };
     window.history.logChanged = [this] { WriteLastGame(); };
     // Quitting (a termination signal, logging out) writes it as a close does.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &GameFilesController::WriteLastGame);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &GameFilesController::KeepLastGame);
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(gui, &QGuiApplication::commitDataRequest, this,
-                &GameFilesController::WriteLastGame);
+        connect(gui, &QGuiApplication::commitDataRequest, this, &GameFilesController::KeepLastGame);
 }
+
+GameFilesController::~GameFilesController() = default;
 
 QString GameFilesController::LastGamePath() const {
     return w_.dataFolder() + Latin1(kLastGameFileName);
@@ -61,19 +63,43 @@ QString GameFilesController::ReplayFolder() const {
     return w_.dataFolder() + Latin1(kReplayFolderName);
 }
 
-void GameFilesController::WriteLastGame() {
-    if (!s_.HasGameToSave()) return;
-    std::string text = WriteGameFile(s_.CurrentGameFile());
-    if (text == written_) return;
-    const FileWriteResult result = WriteFileText(LastGamePath(), text);
-    if (result.Ok) {
-        written_ = std::move(text);
-        failureTold_ = false;
-        return;
+std::string GameFilesController::LastGameText() const {
+    return s_.HasGameToSave() ? WriteGameFile(s_.CurrentGameFile()) : std::string();
+}
+
+LastGameWriter& GameFilesController::Writer() {
+    if (!writer_) {
+        writer_ = std::make_unique<LastGameWriter>(LastGamePath());
+        connect(writer_.get(), &LastGameWriter::Written, this,
+                [this](bool ok, const QString& reason) { Written(ok, reason.toStdString()); });
     }
-    if (failureTold_) return;
+    return *writer_;
+}
+
+void GameFilesController::WriteLastGame() {
+    std::string text = LastGameText();
+    if (text.empty() || text == posted_) return;
+    posted_ = text;
+    Writer().Post(std::move(text));
+}
+
+void GameFilesController::KeepLastGame() {
+    const std::string text = LastGameText();
+    if (text.empty() || (text == posted_ && Writer().LastWriteOk())) return;
+    posted_ = text;
+    const FileWriteResult result = Writer().WriteNow(text);
+    Written(result.Ok, result.Reason);
+}
+
+void GameFilesController::FinishWrites() {
+    if (writer_) writer_->Finish();
+}
+
+void GameFilesController::Written(bool ok, const std::string& reason) {
+    if (ok) failureTold_ = false;
+    if (ok || failureTold_) return;
     failureTold_ = true;
-    ReportFileProblem(w_, "msg_file_write_failed", LastGamePath(), result.Reason);
+    ReportFileProblem(w_, "msg_file_write_failed", LastGamePath(), reason);
 }
 
 void GameFilesController::ContinueLastGame() {

@@ -8,10 +8,12 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
 #include <string>
 
 namespace velmar {
 
+class LastGameWriter;
 class PlaySession;
 class TForm1;
 
@@ -20,23 +22,34 @@ class GameFilesController : public QObject {
 
   public:
     GameFilesController(TForm1& window, PlaySession& session, QObject* parent);
+    ~GameFilesController() override;
 
     QString LastGamePath() const;
     QString ReplayFolder() const;
 
     // Writes the game in play to "lastgame.dat" unless no game was started in
-    // this run or the file already holds it. A failure is told once, until a
-    // write succeeds again.
+    // this run or it is written already: in the background after a move, at
+    // once when the window closes or the program quits. A failure is told
+    // once, until a write succeeds again.
     void WriteLastGame();
+    void KeepLastGame();
+    // Waits for the background write (for tests).
+    void FinishWrites();
     // Silent whatever is wrong with the file; a damaged one changes nothing.
     void ContinueLastGame();
     void SaveReplay();
     void LoadReplay();
 
   private:
+    // The game in play as the file's text, or "" when there is none to keep.
+    std::string LastGameText() const;
+    LastGameWriter& Writer();
+    void Written(bool ok, const std::string& reason);
+
     TForm1& w_;
     PlaySession& s_;
-    std::string written_; // what "lastgame.dat" holds since this run wrote it
+    std::unique_ptr<LastGameWriter> writer_; // made once the data folder is known
+    std::string posted_;                     // the text last handed to the writer
     bool failureTold_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include "history/position_line.h"
 #include "storage/saved_games.h"
 #include "ui/file_access.h"
+#include "ui/game_files_controller.h"
 #include "ui/game_list_dialog.h"
 #include "ui/save_dialog.h"
 #include "ui/time_label.h"
@@ -93,6 +94,7 @@ class GameFilesTest : public QObject {
         for (int move = 0; move < 3; ++move) {
             PlayOneMove(w);
             // On the disk at once: a kill now loses nothing.
+            w.gameFiles()->FinishWrites();
             QCOMPARE(FileText(last), WriteGameFile(w.session().CurrentGameFile()));
         }
         const std::vector<std::string> steps = w.session().stepLog().Entries();
@@ -110,7 +112,8 @@ class GameFilesTest : public QObject {
         next.action(Command::FirstStep)->trigger();
         PlayOneMove(next);
         PlayOneMove(next);
-        QCOMPARE(f.prompter.told.size(), 1);
+        next.gameFiles()->FinishWrites();
+        QTRY_COMPARE(f.prompter.told.size(), 1);
         QVERIFY2(
             f.prompter.told[0].startsWith(QStringLiteral("Error|Could not write the file ") + last),
             qPrintable(f.prompter.told[0]));
