@@ -38,15 +38,19 @@ FileReadResult ReadFileText(const QString& path) {
 FileWriteResult WriteFileText(const QString& path, std::string_view content) {
     QSaveFile file(path);
     const auto failed = [&file] {
-        return FileWriteResult{false, file.errorString().toStdString()};
-    };
-    if (!file.open(QIODevice::WriteOnly)) return failed();
-    const auto size = static_cast<qint64>(content.size());
-    if (file.write(content.data(), size) != size) {
+        FileWriteResult result{false, file.errorString().toStdString()};
         file.cancelWriting();
-        return failed();
+        return result;
+    };
+    // Unbuffered, so a short write (a full disk) shows here; through the
+    // buffer it would be lost and the shortened file committed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed();
+    while (!content.empty()) {
+        const qint64 written = file.write(content.data(), static_cast<qint64>(content.size()));
+        if (written <= 0) return failed();
+        content.remove_prefix(static_cast<std::size_t>(written));
     }
-    if (!file.commit()) return failed();
+    if (!file.commit()) return {false, file.errorString().toStdString()};
     return {true, {}};
 }
 

@@ -24,6 +24,9 @@
 #include <QTableWidget>
 #include <QToolButton>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace velmar;
 using namespace velmar::test;
 
@@ -108,6 +111,7 @@ class GameFilesTest : public QObject {
         QVERIFY(next.clock()->timerenabled() && next.action(Command::BackStep)->isEnabled());
 
         // A last game that cannot be written is told once, naming the file.
+        next.gameFiles()->FinishWrites();
         QVERIFY(QFile::remove(last) && QDir().mkdir(last));
         next.action(Command::FirstStep)->trigger();
         PlayOneMove(next);
@@ -250,6 +254,20 @@ class GameFilesTest : public QObject {
         w.action(Command::GameList)->trigger();
         QVERIFY(SavedGames(w).empty());
         QCOMPARE(w.session().stepLog().Entries(), steps);
+        f.prompter.told.clear();
+
+        // A save that cannot be written says so, not "saved", and the file stays whole.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{64, limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        save(QStringLiteral("Gamma"));
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QCOMPARE(f.prompter.told.size(), 1);
+        QVERIFY2(f.prompter.told[0].startsWith(QStringLiteral("Error|Could not write the file ")),
+                 qPrintable(f.prompter.told[0]));
+        QVERIFY(SavedGames(w).empty());
 
         // A damaged file: one message naming it and its line, and no list.
         QVERIFY(WriteFileText(w.dataFolder() + "games.dat", "Name=x\r\n9 \r\n").Ok);
