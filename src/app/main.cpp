@@ -2,6 +2,7 @@
 // velmar: the game. `velmar --screenshot FILE [--new-game LEVEL]` starts as
 // usual, optionally deals a game, saves a picture of the window and exits.
 #include "ui/main_window.h"
+#include "ui/quit_signals.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -63,6 +64,7 @@ int main(int argc, char* argv[]) {
     // Names the installed desktop entry, so Wayland shows its icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Velmar"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    velmar::QuitOnTerminationSignals();
 
     QCommandLineParser parser;
     parser.addHelpOption();

@@ -11,8 +11,8 @@ using K = QKeySequence;
 // show, disabled, so the window already has its final shape.
 constexpr std::array<CommandEntry, kCommandCount> kCommands = {{
     {Command::GameList, "btDisplayYourGameList", "mnDisplayYourGameList1", IconId::GameList,
-     K::UnknownKey, "Ctrl+L", false},
-    {Command::SaveBoard, "btsave", "mnSaveCurrentBoard", IconId::Save, K::Save, "", false},
+     K::UnknownKey, "Ctrl+L", true},
+    {Command::SaveBoard, "btsave", "mnSaveCurrentBoard", IconId::Save, K::Save, "", true},
     {Command::PrintableBoard, "btprintableBoard", "mnPrintableBoard", IconId::Printable, K::Print,
      "", false},
     {Command::Import, "btimport", "mnImportSudoku", IconId::Import, K::UnknownKey, "Ctrl+I", true},
@@ -40,9 +40,9 @@ constexpr std::array<CommandEntry, kCommandCount> kCommands = {{
     {Command::NextStep, "btnext", "", IconId::Next, K::Redo, "Ctrl+Y", true},
     {Command::LastStep, "btlast", "", IconId::Last, K::UnknownKey, "Ctrl+End", true},
     {Command::PencilMode, "ToolButton1", "", IconId::Pencil, K::UnknownKey, "", true},
-    {Command::ContinueGame, "", "mnContinue", IconId::Application, K::UnknownKey, "", false},
-    {Command::SaveReplay, "", "savet", IconId::Application, K::UnknownKey, "", false},
-    {Command::LoadReplay, "", "mnLoadReplay", IconId::Application, K::UnknownKey, "", false},
+    {Command::ContinueGame, "", "mnContinue", IconId::Application, K::UnknownKey, "", true},
+    {Command::SaveReplay, "", "savet", IconId::Application, K::UnknownKey, "", true},
+    {Command::LoadReplay, "", "mnLoadReplay", IconId::Application, K::UnknownKey, "", true},
     {Command::Appearance, "", "mnAppearance", IconId::Application, K::UnknownKey, "", true},
     {Command::ExportTexts, "", "mnexporttexts", IconId::Application, K::UnknownKey, "", true},
     {Command::Contents, "", "mnContent", IconId::Application, K::HelpContents, "", true},

@@ -13,12 +13,14 @@
 #include "ui/color_grid.h"
 #include "ui/data_folder.h"
 #include "ui/digit_counter.h"
+#include "ui/game_files_controller.h"
 #include "ui/history_controller.h"
 #include "ui/import_controller.h"
 #include "ui/keyboard_controller.h"
 #include "ui/play_controller.h"
 #include "ui/prompter.h"
 #include "ui/qt_settings_store.h"
+#include "ui/saved_games_controller.h"
 #include "ui/solution_viewers.h"
 #include "ui/time_label.h"
 #include "ui/ui_text.h"
@@ -128,6 +130,8 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     check_ = new CheckController(*this, session_, this);
     import_ = new ImportController(*this, session_, this);
     keyboard_ = new KeyboardController(*this, session_, this);
+    gameFiles_ = new GameFilesController(*this, session_, this);
+    savedGames_ = new SavedGamesController(*this, session_, this);
     MainWindowCreate();
 }
 

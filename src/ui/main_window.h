@@ -33,12 +33,14 @@ class QToolButton;
 namespace velmar {
 
 class CheckController;
+class GameFilesController;
 class HistoryController;
 class ImportController;
 class KeyboardController;
 class PlayController;
 class Prompter;
 class PuzzleBank;
+class SavedGamesController;
 class TColorGrid;
 class TFrmdas;
 class TPICSD33;
@@ -63,6 +65,8 @@ struct MainWindowServices {
 struct MoveHistoryHook {
     // Called when the window closes, to keep the game for the next start.
     std::function<void()> writeLastGame;
+    // Called when the step log's entries changed, so a kill loses no move.
+    std::function<void()> logChanged;
 };
 
 class TForm1 : public QMainWindow, private SessionListener {
@@ -113,6 +117,8 @@ class TForm1 : public QMainWindow, private SessionListener {
     ImportController* importer() const { return import_; }
     TfrmAppearance* appearanceDialog() const { return frmAppearance_; }
     KeyboardController* keyboard() const { return keyboard_; }
+    GameFilesController* gameFiles() const { return gameFiles_; }
+    SavedGamesController* savedGames() const { return savedGames_; }
 
     MoveHistoryHook history;
 
@@ -166,6 +172,8 @@ class TForm1 : public QMainWindow, private SessionListener {
     CheckController* check_ = nullptr;
     ImportController* import_ = nullptr;
     KeyboardController* keyboard_ = nullptr;
+    GameFilesController* gameFiles_ = nullptr;
+    SavedGamesController* savedGames_ = nullptr;
 
     std::vector<QAction*> actions_;
     std::vector<std::pair<std::string, QAction*>> menuItems_; // menus and items, in order
