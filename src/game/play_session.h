@@ -162,6 +162,11 @@ class PlaySession {
     // The board as a new step when it differs from the step shown.
     void RecordStep();
 
+    // Before the board is copied as text: every empty cell that is not a
+    // given gets its computed candidates, recorded as a step like any change
+    // of the board. False when nothing changed (or no game is loaded).
+    bool FillBeforeCopy();
+
     // New colours and fonts for the board (the appearance settings).
     void SetProperties(const BoardProperties& properties);
 
