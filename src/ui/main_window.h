@@ -33,6 +33,7 @@ class QToolButton;
 namespace velmar {
 
 class CheckController;
+class ExportController;
 class HistoryController;
 class PlayController;
 class Prompter;
@@ -107,6 +108,7 @@ class TForm1 : public QMainWindow, private SessionListener {
     Tfrmtile* tile() const { return frmtile_; }
     Tfrmda* solutionViewer() const { return frmda_; }
     TFrmdas* solutionsViewer() const { return Frmdas_; }
+    ExportController* exporter() const { return export_; }
 
     MoveHistoryHook history;
 
@@ -156,6 +158,7 @@ class TForm1 : public QMainWindow, private SessionListener {
     PlayController* play_ = nullptr;
     HistoryController* historyControl_ = nullptr;
     CheckController* check_ = nullptr;
+    ExportController* export_ = nullptr;
 
     std::vector<QAction*> actions_;
     std::vector<std::pair<std::string, QAction*>> menuItems_; // menus and items, in order
