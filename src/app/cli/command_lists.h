@@ -12,5 +12,7 @@ std::vector<Command> bankCommands();   // bank, deal
 std::vector<Command> importCommands(); // import
 std::vector<Command> gameCommands();   // games
 std::vector<Command> exportCommands(); // copy, print
+// picture, in builds with the game: it draws with the game's board painter.
+std::vector<Command> pictureCommands();
 
 } // namespace velmar::cli

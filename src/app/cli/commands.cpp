@@ -12,6 +12,9 @@ const std::vector<Command>& commands() {
                             gameCommands, exportCommands}) {
             for (Command& command : family()) list.push_back(std::move(command));
         }
+#ifdef VELMAR_CLI_PICTURE
+        for (Command& command : pictureCommands()) list.push_back(std::move(command));
+#endif
         return list;
     }();
     return all;
