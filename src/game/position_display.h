@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the main board shows of a stored position right after loading it,
-// without a window: for pictures of a position line.
+// A stored position shown on a session's board as the step buttons show it,
+// for pictures of a position line without a window.
 #pragma once
 
-#include "game/board_display.h"
+#include "board/board_cells.h"
 
 namespace velmar {
 
+class PlaySession;
+
 // The position's givens start a game of unknown level and solution, then the
-// position is shown as stepping to it shows it: the mode its candidates call
-// for, digit 1 selected, conflicts marked, the main board's colours.
-BoardDisplay DisplayOfPosition(const BoardCells& position);
+// session steps to the position: the mode its candidates call for, digit 1
+// selected, conflicts marked, in the board's current colours.
+void ShowPosition(PlaySession& session, const BoardCells& position);
 
 } // namespace velmar

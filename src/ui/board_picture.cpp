@@ -35,8 +35,9 @@ void PaintBoardFrame(QPainter& p, const BoardPanelStyle& style) {
 
 QImage BoardPanelPicture(const BoardDisplay& board, const BoardPanelStyle& style, qreal ratio) {
     if (!(ratio >= 1.0)) ratio = 1.0;
-    // RGB888 is what the encoders take row by row.
-    QImage picture((QSizeF(kBoardPanelSize) * ratio).toSize(), QImage::Format_RGB888);
+    // The format the screen's backing store paints in, so that the text
+    // blends to the same pixels; the encoders convert it.
+    QImage picture((QSizeF(kBoardPanelSize) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     picture.setDevicePixelRatio(ratio);
     picture.fill(style.background);
     QPainter p(&picture);

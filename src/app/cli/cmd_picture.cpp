@@ -4,8 +4,13 @@
 // no screen. Only this command links QtGui.
 #include "app/cli/board_input.h"
 #include "app/cli/command_lists.h"
+#include "bank/puzzle_bank.h"
+#include "game/play_session.h"
 #include "game/position_display.h"
+#include "model/random.h"
+#include "storage/settings_memory_store.h"
 #include "text/relabel_rules.h"
+#include "ui/appearance_apply.h"
 #include "ui/board_picture.h"
 
 #include <QGuiApplication>
@@ -50,8 +55,16 @@ int runPicture(const std::vector<std::string>& args) {
     const QFont font(QString::fromLatin1(kStandardFontFace.data(),
                                          static_cast<qsizetype>(kStandardFontFace.size())),
                      kStandardFontPointSize);
+    // The game's board in its default colours, stepped to the position.
+    Random random(0);
+    PlaySession session(PuzzleBank::builtIn(), random);
+    Settings settings;
+    SetDefaultSettings(settings);
+    MemorySettingsStore store;
+    ApplyStoredAppearance(session, settings, store);
+    ShowPosition(session, board);
     const QImage picture = BoardPanelPicture(
-        DisplayOfPosition(board), BoardPanelStyle::FromPalette(QGuiApplication::palette(), font),
+        session.board(), BoardPanelStyle::FromPalette(QGuiApplication::palette(), font),
         static_cast<qreal>(scale));
     const QString file = QString::fromLocal8Bit(out.c_str());
     if (const QString error = SaveBoardPicture(picture, file); !error.isEmpty()) {
@@ -70,8 +83,9 @@ std::vector<Command> pictureCommands() {
          "Usage: velmar-cli picture --out FILE [--scale N] [FILE...]\n"
          "\n"
          "Reads one position line and writes the board panel (the board with its row\n"
-         "letters and column digits) as the game's \"Save as picture\" draws it right\n"
-         "after loading the position. The format follows the name: a name ending in\n"
+         "letters and column digits) as the game's \"Save as picture\" draws it after\n"
+         "stepping to the position, in the default colours. The format follows the name: a name "
+         "ending in\n"
          "\"jpg\" (lower case) gets JPEG, one ending in \".png\" PNG, any other BMP. It\n"
          "needs no screen. Blank lines are skipped; no position line, a second one or\n"
          "an invalid one gives a message and exit status 2; a file that cannot be\n"
