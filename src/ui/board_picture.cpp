@@ -50,14 +50,15 @@ QImage BoardPanelPicture(const BoardDisplay& board, const BoardPanelStyle& style
 namespace {
 
 EncodedPicture Encode(const QImage& picture, PictureFormat format) {
+    // Opaque: the board has no see-through pixels.
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     if (format == PictureFormat::Png) {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        if (!picture.save(&buffer, "PNG")) return {{}, "the PNG encoder failed"};
+        if (!rgb.save(&buffer, "PNG")) return {{}, "the PNG encoder failed"};
         return {bytes.toStdString(), {}};
     }
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     const RgbPicture pixels = PictureFromRows(rgb.width(), rgb.height(), rgb.constBits(),
                                               static_cast<std::size_t>(rgb.bytesPerLine()));
     return format == PictureFormat::Jpeg ? EncodeJpeg(pixels) : EncodeBmp(pixels);
