@@ -2,6 +2,7 @@
 #include "ui/copy_dialog.h"
 
 #include "text/string_table.h"
+#include "ui/dialog_buttons.h"
 #include "ui/ui_text.h"
 
 #include <QClipboard>
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <tuple>
 
 namespace velmar {
 
@@ -78,18 +81,9 @@ Tfrmcopy::Tfrmcopy(QWidget* parent) : QDialog(parent) {
                            metrics.lineSpacing() * 15);
     layout->addWidget(Memo1_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    Button1_ = new QPushButton(this);
-    Button1_->setObjectName(QStringLiteral("Button1"));
-    Button1_->setDefault(true);
+    std::tie(Button1_, Button2_) =
+        AddActionAndCloseRow(this, layout, QStringLiteral("Button1"), QStringLiteral("Button2"));
     connect(Button1_, &QPushButton::clicked, this, &Tfrmcopy::Copy);
-    Button2_ = new QPushButton(this);
-    Button2_->setObjectName(QStringLiteral("Button2"));
-    connect(Button2_, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(Button1_);
-    buttons->addWidget(Button2_);
-    layout->addLayout(buttons);
     radio_[0]->setChecked(true);
 }
 

@@ -2,13 +2,15 @@
 #include "ui/print_dialog.h"
 
 #include "text/string_table.h"
+#include "ui/dialog_buttons.h"
 #include "ui/ui_text.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <tuple>
 
 namespace velmar {
 
@@ -39,19 +41,10 @@ Tfrmprintselect::Tfrmprintselect(QWidget* parent) : QDialog(parent) {
     sizes_[0]->setChecked(true);
     layout->addWidget(pg2_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    SpeedButton1_ = new QPushButton(this);
-    SpeedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1_->setDefault(true);
+    std::tie(SpeedButton1_, SpeedButton2_) = AddActionAndCloseRow(
+        this, layout, QStringLiteral("SpeedButton1"), QStringLiteral("SpeedButton2"));
     connect(SpeedButton1_, &QPushButton::clicked, this,
             [this] { emit printRequested(style(), paperSize()); });
-    SpeedButton2_ = new QPushButton(this);
-    SpeedButton2_->setObjectName(QStringLiteral("SpeedButton2"));
-    connect(SpeedButton2_, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(SpeedButton1_);
-    buttons->addWidget(SpeedButton2_);
-    layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
