@@ -216,8 +216,10 @@ class ExportTest : public QObject {
         QTemporaryDir dir;
         const QString cliPicture = dir.filePath(QStringLiteral("cli.png"));
         QProcess cli;
+        const int scale = qRound(w.board()->devicePixelRatioF());
         cli.start(qEnvironmentVariable("VELMAR_CLI"),
-                  {QStringLiteral("picture"), QStringLiteral("--out"), cliPicture});
+                  {QStringLiteral("picture"), QStringLiteral("--out"), cliPicture,
+                   QStringLiteral("--scale"), QString::number(scale)});
         QVERIFY(cli.waitForStarted());
         cli.write(QByteArray::fromStdString(WritePositionLine(w.session().cells()) + "\n"));
         cli.closeWriteChannel();
@@ -229,7 +231,9 @@ class ExportTest : public QObject {
         w.session().GoStep(StepMove::Last);
         QCoreApplication::processEvents();
         const QImage stepped = panel->grab().toImage().convertToFormat(QImage::Format_RGB888);
-        QCOMPARE(QImage(cliPicture).convertToFormat(QImage::Format_RGB888), stepped);
+        QImage drawn = QImage(cliPicture).convertToFormat(QImage::Format_RGB888);
+        drawn.setDevicePixelRatio(stepped.devicePixelRatio());
+        QCOMPARE(drawn, stepped);
     }
 };
 
