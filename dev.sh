@@ -90,6 +90,8 @@ bench() {
     "$root/build/bench/bank_bench"
     echo "== Puzzle text import, a megabyte of text"
     "$root/build/bench/import_bench"
+    echo "== Settings file with foreign keys"
+    "$root/build/bench/settings_bench"
     if [ -x "$root/build/bench/ui_click_bench" ]; then
         echo "== A click on the board, handler and repaint"
         QT_QPA_PLATFORM=offscreen "$root/build/bench/ui_click_bench"
@@ -98,20 +100,29 @@ bench() {
 
 fuzz() {
     install_missing
-    local seconds=${1:-60}
+    local seconds=${1:-60} failed=0
     CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMAR_FUZZ=ON \
         -DVELMAR_GUI=OFF -DVELMAR_TESTS=OFF -DVELMAR_BENCH=OFF >/dev/null
     cmake --build "$root/build-fuzz" -j"$jobs"
     for target in "$root"/build-fuzz/fuzz/fuzz_*; do
         [ -x "$target" ] || continue
-        local name corpus
+        local name corpus log status=0
         name=$(basename "$target")
         corpus="$root/build-fuzz/corpus/$name"
+        log="$root/build-fuzz/$name.log"
         mkdir -p "$corpus"
         echo "== $name for ${seconds}s"
-        "$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus" "$root/fuzz/seeds" 2>&1 |
-            grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss|==.*ERROR)|cov:" | tail -n 3
+        "$target" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$root/build-fuzz/$name-" \
+            "$corpus" "$root/fuzz/seeds" >"$log" 2>&1 || status=$?
+        grep -E "^#[0-9]+[[:space:]]+DONE|^stat::(number_of_executed_units|peak_rss_mb)" "$log" || true
+        # Any sanitizer or libFuzzer report is shown whole and fails the run.
+        if [ "$status" -ne 0 ] || grep -qE "runtime error:|ERROR: (AddressSanitizer|libFuzzer|LeakSanitizer)|SUMMARY: " "$log"; then
+            echo "!! $name failed (status $status), report from $log:"
+            grep -E -A 40 "runtime error:|==[0-9]+==ERROR|ERROR: libFuzzer" "$log" | head -n 80
+            failed=1
+        fi
     done
+    return "$failed"
 }
 
 case "${1:-}" in

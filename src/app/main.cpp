@@ -4,19 +4,54 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
 
 namespace {
 
-// The window as the screen shows it, menu bar included.
-bool SaveScreenshot(velmar::TForm1& window, const QString& file) {
-    window.grab().save(file, "PNG");
-    return QFile::exists(file);
+// Saves the window as the screen shows it, menu bar included, as a PNG file.
+// A regular file is written to a temporary file that replaces it only when
+// whole, so a failed save leaves no truncated picture; a device or pipe
+// (/dev/stdout) is written directly. Returns the reason of a failure, or
+// nothing.
+std::optional<QString> SaveScreenshot(velmar::TForm1& window, const QString& path) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!window.grab().save(&buffer, "PNG")) return QStringLiteral("the picture cannot be encoded");
+
+    const QFileInfo target(path);
+    std::unique_ptr<QFileDevice> file;
+    QSaveFile* whole = nullptr;
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        file = std::make_unique<QFile>(path);
+    } else {
+        auto save = std::make_unique<QSaveFile>(path);
+        whole = save.get();
+        file = std::move(save);
+    }
+    if (!file->open(QIODevice::WriteOnly)) return file->errorString();
+    errno = 0;
+    if (file->write(png) != png.size() || !file->flush()) {
+        // The system's reason says more than the file's ("Unknown error").
+        const int cause = errno;
+        if (whole) whole->cancelWriting();
+        return cause != 0 ? QString::fromLocal8Bit(std::strerror(cause)) : file->errorString();
+    }
+    if (whole && !whole->commit()) return whole->errorString();
+    return std::nullopt;
 }
 
 } // namespace
@@ -41,6 +76,12 @@ int main(int argc, char* argv[]) {
     parser.addOption(newGame);
     parser.process(app);
 
+    // The start-up makes the data folder the working directory: a relative
+    // picture name means the directory the program was started in.
+    const QString shotPath = parser.isSet(screenshot)
+                                 ? QDir::current().absoluteFilePath(parser.value(screenshot))
+                                 : QString();
+
     velmar::TForm1 window;
     if (parser.isSet(newGame)) {
         bool ok = false;
@@ -59,8 +100,11 @@ int main(int argc, char* argv[]) {
 
     int status = 1;
     QTimer::singleShot(0, &window, [&] {
-        status = SaveScreenshot(window, parser.value(screenshot)) ? 0 : 1;
-        if (status != 0) std::fprintf(stderr, "velmar: could not write the picture\n");
+        const std::optional<QString> failure = SaveScreenshot(window, shotPath);
+        status = failure ? 1 : 0;
+        if (failure)
+            std::fprintf(stderr, "velmar: could not write the picture %s: %s\n",
+                         qPrintable(QDir::toNativeSeparators(shotPath)), qPrintable(*failure));
         app.quit();
     });
     app.exec();

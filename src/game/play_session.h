@@ -116,6 +116,12 @@ class PlaySession {
     // A puzzle from outside: 81 givens ("0" open), its solution (81 digits,
     // or "" when unknown) and its level 0..5.
     bool StartPuzzle(std::string_view givens, std::string_view solution, int level);
+    // A puzzle built in the import-or-create dialog: its game position
+    // (givens, the solution when known) and the board made from it (givens
+    // State 1, open cells with their candidate texts). The level is Unknown;
+    // edited candidate lists play in "All Candidates", anything else in
+    // "Pencil and Paper" with empty open cells.
+    void StartImported(const TQJ& game, const BoardCells& board);
     // Takes the game back to its givens after asking; false when nothing
     // was loaded or the player said No.
     bool RestartGame();

@@ -265,6 +265,13 @@ void PlaySession::SetProperties(const BoardProperties& properties) {
         for (int c = 1; c <= 9; ++c)
             if (board_.node(r, c).State == kStateOpen)
                 board_.SetCandidatesColor(r, c, board_.CellColor(r, c));
+    // A game in play goes on showing what its mode shows, its highlight and
+    // its colour marks, in the new colours.
+    if (gameLoaded_) {
+        RedrawForMode();
+        HighlightSelected(board_, SelectedDigit());
+        ApplyMarksNow();
+    }
     Changed(kChangedBoard);
 }
 

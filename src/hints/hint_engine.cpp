@@ -210,7 +210,9 @@ void HintEngine::copyToBoard(BoardCells& board, bool pencilMode) {
     // In "Pencil and Paper" mode eliminations stay inside the engine.
     if (!pencilMode) {
         for (int e = 0; e < 81; ++e) {
-            if (candMask[e] == 0) continue;
+            // Only open cells take candidates: a filled cell without a digit
+            // (a given of the start-up board) would become unreadable.
+            if (candMask[e] == 0 || board.at(boardIndex(e)).State != kStateOpen) continue;
             std::string digits;
             for (int d = 0; d < 9; ++d) {
                 if (candMask[e] & (1u << d)) digits += digitName(d);

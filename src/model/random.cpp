@@ -1,22 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/random.h"
 
+#include "text/decimal.h"
+
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
-#include <string>
 
 namespace velmar {
 
 std::uint64_t startSeed() {
-    if (const char* text = std::getenv("VELMAR_SEED")) {
-        try {
-            std::size_t used = 0;
-            const std::string s(text);
-            const unsigned long long seed = std::stoull(s, &used, 10);
-            if (used == s.size() && !s.empty() && s[0] != '-') return seed;
-        } catch (...) {
-            // Not a number: fall back to the clock like an unset variable.
-        }
+    const char* text = std::getenv("VELMAR_SEED");
+    if (text != nullptr && *text != '\0') {
+        if (const std::optional<std::uint64_t> seed = ParseDecimal(text)) return *seed;
+        // A mistyped seed must not pass for a reproducible deal.
+        std::fprintf(stderr,
+                     "warning: VELMAR_SEED \"%s\" is not a decimal number; the clock seeds the "
+                     "random generator\n",
+                     text);
     }
     return static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());

@@ -25,7 +25,8 @@ class Random {
     std::mt19937_64 engine_;
 };
 
-// Seed named by VELMAR_SEED, or the clock when unset or not a number.
+// Seed named by VELMAR_SEED, or the clock when it is unset or empty, or, after
+// a warning on standard error, when it is not a decimal number.
 std::uint64_t startSeed();
 
 } // namespace velmar

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/settings_store.h"
 
-#include <charconv>
+#include "text/decimal.h"
 
 namespace velmar {
 
@@ -29,7 +29,7 @@ bool SaveSettings(const Settings& settings, SettingsBackend& store) {
     for (const SettingValue& value : SettingValues()) {
         if (!store.WriteString(kSettingsKeyPath, value.name, settings.*value.field)) return false;
     }
-    return true;
+    return store.Commit();
 }
 
 void LoadSettings(Settings& settings, SettingsBackend& store) {
@@ -47,14 +47,19 @@ void LoadSettings(Settings& settings, SettingsBackend& store) {
 }
 
 std::optional<std::uint32_t> ColourFromSettingText(std::string_view text) {
-    if (text.empty()) return std::nullopt;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
+    const std::optional<std::uint64_t> value = ParseDecimal(text);
+    if (!value || *value > 0xFFFFFF) return std::nullopt;
+    return static_cast<std::uint32_t>(*value);
+}
+
+bool SettingsValid(const Settings& settings) {
+    for (const SettingValue& value : SettingValues()) {
+        const std::string& text = settings.*value.field;
+        // The three flags are the "..._use_default" values.
+        const bool flag = value.name.ends_with("_use_default");
+        if (flag ? text != "0" && text != "1" : !ColourFromSettingText(text)) return false;
     }
-    std::uint32_t colour = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), colour);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return colour;
+    return true;
 }
 
 } // namespace velmar

@@ -28,6 +28,9 @@ class SettingsBackend {
     // Creates the key when needed. False when the store cannot be written.
     virtual bool WriteString(std::string_view keyPath, std::string_view name,
                              std::string_view value) = 0;
+    // Stores what was written, once per save; false when that failed. A store
+    // that writes each value at once has nothing left to do.
+    virtual bool Commit() { return true; }
 };
 
 // The in-memory settings, one text field per stored value, named like it.
@@ -58,8 +61,9 @@ const std::array<SettingValue, 9>& SettingValues();
 // Every field takes its default text.
 void SetDefaultSettings(Settings& settings);
 
-// Writes all nine fields under the settings key. False when the store cannot
-// be written; the program then goes on with the in-memory values.
+// Writes all nine fields under the settings key, then commits them. False
+// when the store cannot be written; the program then goes on with the
+// in-memory values.
 bool SaveSettings(const Settings& settings, SettingsBackend& store);
 
 // Reads the nine values (a missing one reads as empty text). A missing key is
@@ -67,9 +71,12 @@ bool SaveSettings(const Settings& settings, SettingsBackend& store);
 // how a partly written key is repaired. Other odd values are read as they are.
 void LoadSettings(Settings& settings, SettingsBackend& store);
 
-// The colour of a colour field: plain decimal digits of a value that fits
-// 32 bits. Nothing for any other text, which makes the appearance dialog
-// store the defaults again.
+// The colour of a colour field: plain decimal digits of a 24-bit colour,
+// 0..16777215. Nothing for any other text.
 std::optional<std::uint32_t> ColourFromSettingText(std::string_view text);
+
+// Every flag "0" or "1" and every colour readable. Settings that are not make
+// the appearance store all nine defaults again.
+bool SettingsValid(const Settings& settings);
 
 } // namespace velmar

@@ -10,8 +10,9 @@ namespace velmar {
 class PlaySession;
 
 // Sets the background, font and highlight colours of the session's board
-// from the settings and redraws it. A colour text that is not a number makes the
-// store go back to its defaults (written at once) before the colours apply.
+// from the settings and redraws it. Settings that are not valid (a colour that
+// is no 24-bit number, a flag other than "0"/"1") make the store go back to its
+// defaults (written at once) before the colours apply.
 void ApplyStoredAppearance(PlaySession& session, Settings& settings, SettingsBackend& store);
 
 } // namespace velmar

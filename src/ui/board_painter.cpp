@@ -113,6 +113,15 @@ void PaintCell(QPainter& p, const BoardDisplay& board, int row, int col, const B
         p.setBrush(Qt::NoBrush);
         p.drawRect(r);
     }
+    if (o.cursor.row == row && o.cursor.col == col) {
+        // The keyboard's cell: a thick frame, dark on a light cell and light
+        // on a dark one, inside the hover frame so both can show.
+        const QColor back = ToQColor(l.background);
+        const QColor ink = back.lightness() > 110 ? QColor(0x1B, 0x3A, 0x8C) : QColor(Qt::white);
+        p.setPen(QPen(ink, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(cell).adjusted(3, 3, -3, -3));
+    }
 }
 
 } // namespace

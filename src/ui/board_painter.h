@@ -63,6 +63,7 @@ struct BoardPaintOptions {
     BoardHit hover; // the square framed in red, if any
     QRegion region; // the cells to paint; empty for all
     GlyphCache* glyphs = nullptr;
+    BoardHit cursor = {}; // the keyboard's cell, if any
 };
 
 void PaintBoard(QPainter& p, const BoardDisplay& board, const BoardPaintOptions& options);

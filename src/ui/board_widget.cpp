@@ -49,7 +49,7 @@ void TPICSD33::Refresh() {
 
 void TPICSD33::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    PaintBoard(p, *board_, {font(), hover_, event->region(), &glyphs_});
+    PaintBoard(p, *board_, {font(), hover_, event->region(), &glyphs_, cursor_});
 }
 
 void TPICSD33::mousePressEvent(QMouseEvent* event) {
@@ -74,6 +74,14 @@ void TPICSD33::SetHover(BoardHit hit) {
         emit candidateEntered(hit.row, hit.col, hit.digit);
     else if (hit.isCell())
         emit cellEntered(hit.row, hit.col);
+}
+
+void TPICSD33::SetKeyCursor(int row, int col) {
+    const BoardHit cell = row == 0 ? BoardHit{} : BoardHit{row, col, 0};
+    if (cell == cursor_) return;
+    if (cursor_.isCell()) update(CellRect(cursor_.row, cursor_.col));
+    cursor_ = cell;
+    if (cursor_.isCell()) update(CellRect(cursor_.row, cursor_.col));
 }
 
 void TPICSD33::mouseMoveEvent(QMouseEvent* event) {

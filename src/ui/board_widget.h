@@ -36,6 +36,9 @@ class TPICSD33 : public QWidget {
     }
     BoardHit HitTest(QPoint pos) const { return board_geometry::HitTest(*board_, pos); }
     BoardHit Hover() const { return hover_; }
+    // The keyboard's cell cursor; row 0 hides it.
+    void SetKeyCursor(int row, int col);
+    BoardHit KeyCursor() const { return cursor_; }
 
     QSize sizeHint() const override { return {kSide, kSide}; }
 
@@ -67,6 +70,7 @@ class TPICSD33 : public QWidget {
     const BoardDisplay* board_;
     std::array<Painted, 81> painted_{};
     BoardHit hover_;
+    BoardHit cursor_;
     QPoint mouseAt_; // where the mouse was last seen
     GlyphCache glyphs_;
 };

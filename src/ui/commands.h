@@ -18,6 +18,7 @@ enum class Command {
     SaveBoard,
     PrintableBoard,
     Import,
+    PastePuzzle,
     VeryEasy,
     Gentle,
     Moderate,

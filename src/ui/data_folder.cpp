@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace velmar {
 
@@ -15,9 +16,14 @@ QString DataFolder() {
     return folder + QLatin1Char('/');
 }
 
-void EnsureDataFolder(const QString& folder) {
-    QDir().mkpath(folder);
-    QDir().mkpath(folder + QStringLiteral("replay"));
+bool EnsureDataFolder(const QString& folder) {
+    for (const QString& path : {folder, folder + QStringLiteral("replay")}) {
+        if (!QDir().mkpath(path)) return false;
+        // A folder can be there and still refuse files: try one.
+        QTemporaryFile probe(path + QStringLiteral("/.velmar-XXXXXX"));
+        if (!probe.open()) return false;
+    }
+    return true;
 }
 
 } // namespace velmar

@@ -10,8 +10,9 @@ namespace velmar {
 
 // The data folder's path, ending in "/".
 QString DataFolder();
-// Creates the folder and its "replay" sub-folder when missing; a failure is
-// left to the code that writes there.
-void EnsureDataFolder(const QString& folder);
+// Creates the folder and its "replay" sub-folder when missing. False when
+// either cannot be created or takes no file; the game then plays on and each
+// save reports its own failure.
+bool EnsureDataFolder(const QString& folder);
 
 } // namespace velmar

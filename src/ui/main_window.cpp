@@ -7,6 +7,7 @@
 #include "model/random.h"
 #include "ui/appearance_apply.h"
 #include "ui/board_picture.h"
+#include "ui/appearance_dialog.h"
 #include "ui/board_widget.h"
 #include "ui/candidate_tile.h"
 #include "ui/check_controller.h"
@@ -15,6 +16,8 @@
 #include "ui/digit_counter.h"
 #include "ui/export_controller.h"
 #include "ui/history_controller.h"
+#include "ui/import_controller.h"
+#include "ui/keyboard_controller.h"
 #include "ui/play_controller.h"
 #include "ui/prompter.h"
 #include "ui/qt_settings_store.h"
@@ -33,6 +36,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -103,6 +107,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     frmtile_ = new Tfrmtile(session_, this);
     frmda_ = new Tfrmda(this);
     Frmdas_ = new TFrmdas(this);
+    frmAppearance_ = new TfrmAppearance(*store_, this);
     BuildCommands();
     BuildMenus();
     BuildToolBars();
@@ -110,12 +115,15 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     historyControl_ = new HistoryController(*this, session_, this);
     check_ = new CheckController(*this, session_, this);
     export_ = new ExportController(*this, session_, this);
+    import_ = new ImportController(*this, session_, this);
+    keyboard_ = new KeyboardController(*this, session_, this);
     MainWindowCreate();
 }
 
 TForm1::~TForm1() {
     // No key preview or tips while the widgets go.
     qApp->removeEventFilter(play_);
+    qApp->removeEventFilter(keyboard_);
     session_.SetListener(nullptr);
 }
 
@@ -257,8 +265,8 @@ void TForm1::BuildMenus() {
         }
     };
     using C = Command;
-    fill(addMenu("mnFile"), {C::SaveBoard, C::GameList, C::PrintableBoard, C::Import, "N1",
-                             C::ContinueGame, "N2", C::Exit});
+    fill(addMenu("mnFile"), {C::SaveBoard, C::GameList, C::PrintableBoard, C::Import,
+                             C::PastePuzzle, "N1", C::ContinueGame, "N2", C::Exit});
     fill(addMenu("mnNewGame"),
          {C::VeryEasy, C::Gentle, C::Moderate, C::Tough, C::Diabolical, "N3", C::GameList});
     QMenu* tools = addMenu("mnTools");
@@ -329,13 +337,22 @@ void TForm1::MainWindowCreate() {
     // The data folder and its replay folder; the program works inside it.
     dataFolder_ = services_.dataFolder.isEmpty() ? DataFolder() : services_.dataFolder;
     if (!dataFolder_.endsWith(QLatin1Char('/'))) dataFolder_ += QLatin1Char('/');
-    EnsureDataFolder(dataFolder_);
+    if (!EnsureDataFolder(dataFolder_)) {
+        // Said once the window is up; the game plays on without saving.
+        QTimer::singleShot(0, this, [this] {
+            prompter_->inform(
+                LookupText("msg_title_error"),
+                LookupText("msg_datafolder_failed")
+                    .replace(QStringLiteral("%1"), QDir::toNativeSeparators(dataFolder_)));
+        });
+    }
     QDir::setCurrent(dataFolder_);
     // The window's own commands; the controllers connected theirs.
     connect(action(Command::ExportTexts), &QAction::triggered, this,
             &TForm1::ExportTextsToDataFolder);
     connect(action(Command::Contents), &QAction::triggered, this, &TForm1::ShowContents);
     connect(action(Command::About), &QAction::triggered, this, &TForm1::ShowAbout);
+    connect(action(Command::Appearance), &QAction::triggered, this, &TForm1::ShowAppearance);
     connect(action(Command::Exit), &QAction::triggered, this, &TForm1::close);
     // Marking starts with colour 11 of the grid.
     colorgrid1_->setForegroundIndex(11);
@@ -360,11 +377,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::ShowTip(const QString& text) {
     // A style sheet, not the palette: a style sheet on the window or the
     // status bar would override a palette colour.
-    const QString background =
-        text.isEmpty() ? QStringLiteral("palette(button)") : ToQColor(7978239).name();
+    // The tip's own light colour takes dark text also on a dark desktop.
+    const QString colours =
+        text.isEmpty()
+            ? QStringLiteral("background-color: palette(button);")
+            : QStringLiteral("background-color: %1; color: black;").arg(ToQColor(7978239).name());
     const QString sheet =
-        QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); background-color: %1; }")
-            .arg(background);
+        QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); %1 }").arg(colours);
     if (sb1_->styleSheet() != sheet) sb1_->setStyleSheet(sheet);
     if (text.isEmpty())
         sb1_->clearMessage();

@@ -35,6 +35,8 @@ namespace velmar {
 class CheckController;
 class ExportController;
 class HistoryController;
+class ImportController;
+class KeyboardController;
 class PlayController;
 class Prompter;
 class PuzzleBank;
@@ -42,6 +44,7 @@ class TColorGrid;
 class TFrmdas;
 class TPICSD33;
 class TTimeLabel;
+class TfrmAppearance;
 class Tfrmda;
 class Tfrmtile;
 class Tmousepb;
@@ -109,6 +112,9 @@ class TForm1 : public QMainWindow, private SessionListener {
     Tfrmda* solutionViewer() const { return frmda_; }
     TFrmdas* solutionsViewer() const { return Frmdas_; }
     ExportController* exporter() const { return export_; }
+    ImportController* importer() const { return import_; }
+    TfrmAppearance* appearanceDialog() const { return frmAppearance_; }
+    KeyboardController* keyboard() const { return keyboard_; }
 
     MoveHistoryHook history;
 
@@ -129,6 +135,7 @@ class TForm1 : public QMainWindow, private SessionListener {
     void MainWindowCreate();
     void ShowContents();
     void ShowAbout();
+    void ShowAppearance();
 
     // The session's reports, mirrored into the widgets.
     void SessionChanged(unsigned changes) override;
@@ -155,10 +162,13 @@ class TForm1 : public QMainWindow, private SessionListener {
     Tfrmtile* frmtile_ = nullptr;
     Tfrmda* frmda_ = nullptr;
     TFrmdas* Frmdas_ = nullptr;
+    TfrmAppearance* frmAppearance_ = nullptr;
     PlayController* play_ = nullptr;
     HistoryController* historyControl_ = nullptr;
     CheckController* check_ = nullptr;
     ExportController* export_ = nullptr;
+    ImportController* import_ = nullptr;
+    KeyboardController* keyboard_ = nullptr;
 
     std::vector<QAction*> actions_;
     std::vector<std::pair<std::string, QAction*>> menuItems_; // menus and items, in order

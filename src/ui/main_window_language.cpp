@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 
 #include "text/relabel_rules.h"
+#include "ui/appearance_dialog.h"
 #include "ui/board_widget.h"
 #include "ui/candidate_tile.h"
 #include "ui/color_grid.h"
@@ -93,6 +94,8 @@ void TForm1::ApplyLanguage() {
     frmda_->Relabel(active_);
     Frmdas_->Relabel(active_);
     ApplyStandardFont(Frmdas_);
+    frmAppearance_->Relabel(active_);
+    ApplyStandardFont(frmAppearance_);
 }
 
 void TForm1::ApplyStandardFont(QWidget* form) {

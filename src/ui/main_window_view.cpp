@@ -4,6 +4,7 @@
 // the help and about commands.
 #include "ui/main_window.h"
 
+#include "help/help_page.h"
 #include "ui/board_widget.h"
 #include "ui/candidate_tile.h"
 #include "ui/digit_counter.h"
@@ -104,9 +105,12 @@ void TForm1::TileClosed() {
 }
 
 void TForm1::ShowContents() {
-    // The help page ships inside the program; a copy next to the program wins.
-    QString page = QCoreApplication::applicationDirPath() + QStringLiteral("/help1.html");
-    if (!QFile::exists(page)) {
+    // The page next to the program or in the installed data folder; failing
+    // both, the copy the program carries inside.
+    const std::filesystem::path found =
+        FindHelpPage(QCoreApplication::applicationDirPath().toStdString());
+    QString page = QString::fromStdString(found.string());
+    if (found.empty()) {
         page = dataFolder_ + QStringLiteral("help1.html");
         QFile::remove(page);
         QFile::copy(QStringLiteral(":/help/help1.html"), page);
@@ -120,6 +124,7 @@ void TForm1::ShowAbout() {
     prompter_->inform(LookupText("frm_about.caption"),
                       LookupText("frm_about.lbl1.caption") + QLatin1Char('\n') +
                           LookupText("frm_about.lbl3.caption") + QLatin1Char('\n') +
+                          LookupText("frm_about.lbl4.caption") + QLatin1Char('\n') +
                           LookupText("frm_about.lbl2.caption"));
 }
 

@@ -1,34 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings backend over QSettings. On Windows the values live in the
-// registry under HKEY_CURRENT_USER\SOFTWARE\Velmar; elsewhere in an INI file
-// whose group "SOFTWARE/Velmar" holds the same value names and texts.
+// The user's settings file: an INI file in the layout QSettings uses, group
+// "SOFTWARE/Velmar" holding the nine value names and texts. The file is read
+// once when the store is made and written whole, atomically, at the end of
+// every save.
 #pragma once
 
-#include "storage/settings_store.h"
+#include "storage/ini_settings_store.h"
 
-#include <QSettings>
-
-#include <memory>
+#include <QString>
 
 namespace velmar {
 
-class QtSettingsStore : public SettingsBackend {
+class QtSettingsStore : public IniSettingsStore {
   public:
-    // The user's own store.
+    // The largest file read; a bigger one counts as damaged and is replaced.
+    static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+
+    // The user's own file.
     QtSettingsStore();
     // An INI file of its own, for tests and portable runs.
     explicit QtSettingsStore(const QString& iniFile);
 
-    bool HasKey(std::string_view keyPath) const override;
-    bool HasValue(std::string_view keyPath, std::string_view name) const override;
-    std::string ReadString(std::string_view keyPath, std::string_view name) const override;
-    bool WriteString(std::string_view keyPath, std::string_view name,
-                     std::string_view value) override;
+    bool Commit() override;
 
   private:
-    QString Path(std::string_view keyPath, std::string_view name = {}) const;
-
-    std::unique_ptr<QSettings> settings_;
+    QString file_;
 };
 
 } // namespace velmar

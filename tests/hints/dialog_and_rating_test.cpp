@@ -101,6 +101,21 @@ TEST(HintDialog, SolvedBoardAndRatingTheBoard) {
     EXPECT_EQ(lines.back(), "I'm stumped!---难度分：801");
 }
 
+TEST(HintDialog, AppliedHintLeavesFilledCellsWithoutDigitAlone) {
+    // A position line may hold a given without its digit (the start-up board).
+    CandidateGrid grid;
+    grid.removeIn("C1", "C9", "4", {"C7"});
+    TPicNode& a1 = grid.board().at(cellIndex("A1"));
+    a1.State = kStateGiven;
+    a1.Text.clear();
+    HintDialogModel dialog(grid.board());
+    dialog.open(false);
+    ASSERT_TRUE(dialog.action());
+    EXPECT_EQ(grid.board().at(cellIndex("C7")).Text, "4");
+    EXPECT_EQ(a1.Text, "");
+    EXPECT_EQ(a1.State, kStateGiven);
+}
+
 TEST(Rating, ResultLineStepsAndTrace) {
     const std::string puzzle =
         "...62.3.......9..83...41.....1.5..4..5.7..8..94....5...96.7......3.6...2........4";

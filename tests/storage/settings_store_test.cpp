@@ -104,10 +104,24 @@ TEST(SettingsStoreTest, UnwritableStoreLeavesDefaultsInMemory) {
 TEST(SettingsStoreTest, ColourTextIsPlainDecimal) {
     EXPECT_EQ(ColourFromSettingText("13891060"), 0xD3F5F4u);
     EXPECT_EQ(ColourFromSettingText("0"), 0u);
-    EXPECT_EQ(ColourFromSettingText("4294967295"), 0xFFFFFFFFu);
-    for (std::string_view bad :
-         {"", "blue", "-1", "+5", " 5", "5 ", "$FF", "0x10", "4294967296", "99999999999999999999"})
+    EXPECT_EQ(ColourFromSettingText("16777215"), 0xFFFFFFu);
+    // A 32-bit value would lose its top byte on the board.
+    for (std::string_view bad : {"", "blue", "-1", "+5", " 5", "5 ", "$FF", "0x10", "16777216",
+                                 "4294967295", "4294967296", "99999999999999999999"})
         EXPECT_FALSE(ColourFromSettingText(bad).has_value()) << bad;
+}
+
+TEST(SettingsStoreTest, FlagsAreZeroOrOneAndColoursFit24Bits) {
+    Settings s = Defaults();
+    EXPECT_TRUE(SettingsValid(s));
+    s.reg_Font_use_default = std::string("2");
+    EXPECT_FALSE(SettingsValid(s));
+    s = Defaults();
+    s.reg_HighLight_use_default.clear();
+    EXPECT_FALSE(SettingsValid(s));
+    s = Defaults();
+    s.reg_Board_color2 = std::string("16777216");
+    EXPECT_FALSE(SettingsValid(s));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -199,6 +200,30 @@ class MainWindowTest : public QObject {
             qunsetenv("VELMAR_DATA_DIR");
         else
             qputenv("VELMAR_DATA_DIR", saved);
+    }
+
+    void unusableDataFolderIsToldOnceAndTheGamePlays() {
+        QTemporaryDir dir;
+        // A file where the folder should be.
+        const QString folder = dir.filePath(QStringLiteral("velmar"));
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(!EnsureDataFolder(folder + QLatin1Char('/')));
+        QVERIFY(EnsureDataFolder(dir.filePath(QStringLiteral("fine/"))));
+
+        MemorySettingsStore store;
+        ScriptedPrompter prompter;
+        TForm1 window({&prompter, &store, &TestBank(), folder + QLatin1Char('/')});
+        QVERIFY(prompter.told.isEmpty()); // said once the event loop runs
+        QCoreApplication::processEvents();
+        QCOMPARE(prompter.told.size(), 1);
+        QVERIFY(prompter.told.at(0).startsWith(QStringLiteral("Error|The data folder ")));
+        QVERIFY(prompter.told.at(0).contains(QDir::toNativeSeparators(folder)));
+        window.NewGame(1);
+        QVERIFY(window.board()->isEnabled());
+        QCoreApplication::processEvents();
+        QCOMPARE(prompter.told.size(), 1);
     }
 
     void iconsAreDrawnForEveryScale() {

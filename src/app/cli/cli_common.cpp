@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/cli_common.h"
 
+#include "text/decimal.h"
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
 #include <iostream>
 
 namespace velmar::cli {
@@ -51,33 +54,96 @@ bool hasOption(const std::vector<std::string>& options, std::string_view name) {
 
 namespace {
 
-void readLines(std::istream& in, const std::function<void(const std::string&)>& perLine) {
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        perLine(line);
+std::string withReason(std::string message, int errorNumber) {
+    if (errorNumber != 0) message += std::string(": ") + std::strerror(errorNumber);
+    return message;
+}
+
+// A file's name, or standard input for none.
+std::string inputName(const std::string* file) {
+    return file ? "'" + *file + "'" : std::string("standard input");
+}
+
+// An open input that closes itself.
+struct Input {
+    std::FILE* file;
+    bool owned;
+    explicit Input(const std::string* name)
+        : file(name ? std::fopen(name->c_str(), "rb") : stdin), owned(name != nullptr) {}
+    ~Input() {
+        if (owned && file) std::fclose(file);
     }
+    Input(const Input&) = delete;
+    Input& operator=(const Input&) = delete;
+};
+
+int readLines(std::string_view commandName, const std::string* name,
+              const std::function<void(const InputLine&)>& perLine) {
+    Input input(name);
+    if (!input.file)
+        return usageError(commandName, withReason("cannot read " + inputName(name), errno));
+    LineReader reader(input.file);
+    InputLine line;
+    while (reader.next(line)) {
+        perLine(line);
+        // finishOutput reports it once the command returns.
+        if (outputFailed()) return kUsageError;
+    }
+    if (reader.failed())
+        return usageError(commandName, withReason("error while reading " + inputName(name),
+                                                  reader.errorNumber()));
+    return 0;
 }
 
 } // namespace
 
 int forEachInputLine(std::string_view commandName, const std::vector<std::string>& files,
-                     const std::function<void(const std::string& line)>& perLine) {
-    if (files.empty()) {
-        readLines(std::cin, perLine);
-        return 0;
-    }
+                     const std::function<void(const InputLine& line)>& perLine) {
+    if (files.empty()) return readLines(commandName, nullptr, perLine);
     // Open every file before writing anything, so a bad name fails cleanly.
     for (const std::string& name : files) {
-        std::ifstream probe(name, std::ios::binary);
-        if (!probe) return usageError(commandName, "cannot read '" + name + "'");
+        if (!Input(&name).file)
+            return usageError(commandName, withReason("cannot read " + inputName(&name), errno));
     }
     for (const std::string& name : files) {
-        std::ifstream in(name, std::ios::binary);
-        readLines(in, perLine);
-        if (in.bad()) return usageError(commandName, "error while reading '" + name + "'");
+        if (const int status = readLines(commandName, &name, perLine); status != 0) return status;
     }
     return 0;
+}
+
+int readWholeInput(std::string_view commandName, const std::string& file, std::string& text,
+                   std::size_t maxBytes) {
+    const std::string* name = file.empty() ? nullptr : &file;
+    Input input(name);
+    if (!input.file)
+        return usageError(commandName, withReason("cannot read " + inputName(name), errno));
+    switch (ReadAll(input.file, maxBytes, text)) {
+    case ReadAllResult::Read:
+        return 0;
+    case ReadAllResult::TooLarge:
+        return usageError(commandName, inputName(name) + " is larger than " +
+                                           std::to_string(maxBytes) + " bytes");
+    case ReadAllResult::Failed:
+        break;
+    }
+    return usageError(commandName, withReason("error while reading " + inputName(name), errno));
+}
+
+std::optional<std::uint64_t> parseDecimal(std::string_view text, std::uint64_t max) {
+    const std::optional<std::uint64_t> value = ParseDecimal(text);
+    if (!value || *value > max) return std::nullopt;
+    return value;
+}
+
+bool outputFailed() {
+    return !std::cout;
+}
+
+int finishOutput(std::string_view commandName, int status) {
+    errno = 0;
+    std::cout.flush();
+    if (!outputFailed()) return status;
+    return usageError(commandName, withReason("error while writing standard output", errno));
 }
 
 } // namespace velmar::cli

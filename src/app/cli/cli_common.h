@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Shared plumbing of velmar-cli: the subcommand table and line-by-line input.
+// Shared plumbing of velmar-cli: the subcommand table, bounded input, strict
+// numbers and truthful exit statuses.
 #pragma once
 
+#include "app/cli/line_reader.h"
+
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -10,8 +15,11 @@
 
 namespace velmar::cli {
 
-// Exit status for a usage error or an unreadable file.
+// Exit status for a usage error, an unreadable input or an unwritable output.
 constexpr int kUsageError = 2;
+
+// The most a whole-text reader (a puzzle text, a game file) takes in.
+constexpr std::size_t kMaxWholeInputBytes = 16 * 1024 * 1024;
 
 struct Command {
     std::string_view name;
@@ -33,10 +41,28 @@ bool splitArguments(std::string_view commandName, const std::vector<std::string>
 bool hasOption(const std::vector<std::string>& options, std::string_view name);
 
 // Calls `perLine` for every line of the named files, or of standard input when
-// there are none. A line is passed byte for byte without its "\n" or "\r\n".
-// Returns kUsageError after a one-line message when a file cannot be read.
+// there are none, empty lines included (see LineReader). Returns kUsageError
+// after a one-line message when an input cannot be read, and without one when
+// standard output failed (finishOutput reports that); reading stops at the
+// first failure.
 int forEachInputLine(std::string_view commandName, const std::vector<std::string>& files,
-                     const std::function<void(const std::string& line)>& perLine);
+                     const std::function<void(const InputLine& line)>& perLine);
+
+// The whole named file, or standard input when `file` is empty, into `text`.
+// Returns kUsageError after a one-line message when it cannot be read or holds
+// more than `maxBytes`.
+int readWholeInput(std::string_view commandName, const std::string& file, std::string& text,
+                   std::size_t maxBytes = kMaxWholeInputBytes);
+
+// A decimal number written whole: digits only, no sign, blank or suffix, and
+// at most `max`. Nothing for any other text.
+std::optional<std::uint64_t> parseDecimal(std::string_view text, std::uint64_t max = UINT64_MAX);
+
+// After a command: flushes standard output and turns a write error, then or
+// earlier, into a one-line message and kUsageError; otherwise returns `status`.
+int finishOutput(std::string_view commandName, int status);
+// Whether standard output has already failed, so a long run can stop early.
+bool outputFailed();
 
 // "velmar-cli NAME: message" on standard error; returns kUsageError.
 int usageError(std::string_view commandName, std::string_view message);

@@ -38,15 +38,12 @@ std::string markedPosition(const TQJ& model) {
 
 int runDeal(const std::vector<std::string>& args) {
     int level = -1;
-    long count = 1;
+    std::uint64_t count = 1;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--count" && i + 1 < args.size()) {
-            try {
-                count = std::stol(args[++i]);
-            } catch (...) {
-                count = -1;
-            }
-            if (count < 0) return usageError("deal", "--count needs a number of games");
+        if (args[i] == "--count") {
+            const auto number = i + 1 < args.size() ? parseDecimal(args[++i]) : std::nullopt;
+            if (!number) return usageError("deal", "--count needs a decimal number of games");
+            count = *number;
         } else if (level < 0 && args[i].size() == 1 && args[i][0] >= '0' && args[i][0] <= '4') {
             level = args[i][0] - '0';
         } else {
@@ -56,7 +53,8 @@ int runDeal(const std::vector<std::string>& args) {
     if (level < 0) return usageError("deal", "expected a LEVEL from 0 to 4");
     if (PuzzleBank::builtIn().lineCount(level) < 2) return usageError("deal", "the bank is empty");
     TQJ model;
-    for (long i = 0; i < count; ++i) {
+    // A failed output ends the deal; the exit status reports it.
+    for (std::uint64_t i = 0; i < count && !outputFailed(); ++i) {
         model.LoadMarkedPuzzle(DrawBankLine(level));
         std::cout << markedPosition(model) << '\n';
     }
@@ -83,7 +81,8 @@ std::vector<Command> bankCommands() {
          "3 Tough, 4 Diabolical) as a new game does: a line drawn from the bank,\n"
          "loaded and shuffled. Prints each position as a solution-marked line:\n"
          "givens as digits, open cells as the letters A..I of their solution.\n"
-         "VELMAR_SEED makes the deal reproducible.\n",
+         "N is a decimal number. VELMAR_SEED (a decimal number) makes the deal\n"
+         "reproducible; any other value is warned about and the clock seeds it.\n",
          runDeal},
     };
 }

@@ -14,6 +14,37 @@ namespace velmar::cli {
 
 namespace {
 
+std::string cellNameOfIndex(int i) {
+    return hints::cellName(hints::engineCellOfIndex(i));
+}
+
+// The names of the cells, in board order, whose digit a peer also holds;
+// `digits` has '1'..'9' for a filled cell and anything else for an open one.
+std::string conflictingCells(std::string_view digits) {
+    std::string names;
+    for (int i = 0; i < 81 && i < static_cast<int>(digits.size()); ++i) {
+        if (digits[i] < '1' || digits[i] > '9') continue;
+        for (int peer : BoardCells::PeersOf(i)) {
+            if (peer < static_cast<int>(digits.size()) && digits[peer] == digits[i]) {
+                if (!names.empty()) names += ' ';
+                names += cellNameOfIndex(i);
+                break;
+            }
+        }
+    }
+    return names;
+}
+
+// The filled cells of a position as conflictingCells() takes them.
+std::string filledDigits(const BoardCells& board) {
+    std::string digits(81, '0');
+    for (int i = 0; i < 81; ++i) {
+        const TPicNode& cell = board.at(i);
+        if (cell.State != kStateOpen && cell.Text.size() == 1) digits[i] = cell.Text[0];
+    }
+    return digits;
+}
+
 int runRate(const std::vector<std::string>& args) {
     std::vector<std::string> options, files;
     if (!splitArguments("rate", args, {"--steps", "--trace"}, options, files)) {
@@ -31,9 +62,16 @@ int runRate(const std::vector<std::string>& args) {
         };
     }
     HintEngine engine;
-    return forEachInputLine("rate", files, [&](const std::string& line) {
-        if (line.empty()) return;
-        std::cout << RatePuzzleLine(engine, line, observer) << '\n';
+    return forEachInputLine("rate", files, [&](const InputLine& line) {
+        // Only the first 81 characters count, and only they are echoed.
+        const std::string_view puzzle = std::string_view(line.text).substr(0, 81);
+        if (line.overLong) {
+            std::cout << puzzle << "\ttoo long\n";
+        } else if (const std::string conflicts = conflictingCells(puzzle); !conflicts.empty()) {
+            std::cout << puzzle << "\tconflict\t" << conflicts << '\n';
+        } else {
+            std::cout << RatePuzzleLine(engine, puzzle, observer) << '\n';
+        }
     });
 }
 
@@ -47,11 +85,16 @@ int runHint(const std::vector<std::string>& args) {
         return kUsageError;
     }
     const bool pencil = hasOption(options, "--pencil");
-    return forEachInputLine("hint", files, [&](const std::string& line) {
-        if (line.empty()) return;
+    return forEachInputLine("hint", files, [&](const InputLine& line) {
         BoardCells board;
-        if (!ReadPositionLine(board, line)) {
+        if (line.overLong || !ReadPositionLine(board, line.text)) {
             std::cout << "invalid position line\n";
+            return;
+        }
+        // No deduction means anything on a board that breaks the rules.
+        if (const std::string conflicts = conflictingCells(filledDigits(board));
+            !conflicts.empty()) {
+            std::cout << "conflicting digits\t" << conflicts << '\n';
             return;
         }
         HintDialogModel dialog(board);
@@ -63,8 +106,7 @@ int runHint(const std::vector<std::string>& args) {
             if (marks[i] == HighlightColour::White) continue;
             if (!first) std::cout << ' ';
             first = false;
-            std::cout << hints::cellName(hints::engineCellOfIndex(i)) << ':'
-                      << colourName(marks[i]);
+            std::cout << cellNameOfIndex(i) << ':' << colourName(marks[i]);
         }
         std::cout << '\n';
     });
@@ -78,13 +120,16 @@ std::vector<Command> hintCommands() {
          "Usage: velmar-cli rate [--steps] [--trace] [FILE...]\n"
          "\n"
          "For each puzzle line ('1'..'9' givens, any other character a blank; a short\n"
-         "line has blanks at its end, only the first 81 characters count, empty lines\n"
-         "are skipped) runs the hint engine from the givens until it solves the\n"
-         "puzzle, is stumped or finds no solution, and prints the line, the score and\n"
-         "the twelve technique counters, separated by tabs. Counters: hidden single,\n"
+         "line has blanks at its end, only the first 81 characters count) runs the\n"
+         "hint engine from the givens until it solves the puzzle, is stumped or finds\n"
+         "no solution, and prints the line's first 81 characters, the score and the\n"
+         "twelve technique counters, separated by tabs. Counters: hidden single,\n"
          "naked single, box/line reduction, naked subset, hidden subset, rectangle\n"
          "corner, rectangle extra digit, band rectangle, generalized chain,\n"
          "single-digit chain, chain of pairs, stumped.\n"
+         "Instead of the score and the counters, givens that share a digit with a\n"
+         "peer print \"conflict\", a tab and those cells (\"A1 A5\"), and a line\n"
+         "longer than 65536 bytes prints \"too long\".\n"
          "\n"
          "  --steps  before the result line, one line per step: the hint sentence\n"
          "           (line breaks written as \" / \"), \"---难度分：\" and the score\n"
@@ -98,8 +143,10 @@ std::vector<Command> hintCommands() {
          "cell's Text) runs the hint dialog's first request and prints the sentence\n"
          "(line breaks written as \" / \"), a tab, and the highlighted cells in board\n"
          "order as NAME:COLOUR separated by blanks (colour \"cyan\" or \"magenta\").\n"
-         "A line that is no position line prints \"invalid position line\"; empty\n"
-         "lines are skipped.\n"
+         "A line that is no position line (an empty one, or one longer than 65536\n"
+         "bytes) prints \"invalid position line\"; a position whose filled cells\n"
+         "share a digit with a peer prints \"conflicting digits\", a tab and those\n"
+         "cells (\"A1 A5\").\n"
          "\n"
          "  --pencil  the \"Pencil and Paper\" mode: candidates come from the filled\n"
          "            cells, not from the cells' marks\n",

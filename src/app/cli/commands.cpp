@@ -5,6 +5,9 @@
 
 namespace velmar::cli {
 
+// The subcommands' help texts state the limit in bytes.
+static_assert(kMaxLineBytes == 65536);
+
 const std::vector<Command>& commands() {
     static const std::vector<Command> all = [] {
         std::vector<Command> list;

@@ -25,6 +25,10 @@ void printToolHelp() {
         std::cout << "  " << name << command.summary << '\n';
     }
     std::cout << "\n"
+                 "A line longer than 65536 bytes is answered as an invalid line and the rest\n"
+                 "of it skipped. Exit status 2 for a usage error, an input that cannot be\n"
+                 "read or an output that cannot be written, each with a message.\n"
+                 "\n"
                  "Run \"velmar-cli COMMAND --help\" for the details of one command.\n";
 }
 
@@ -33,19 +37,20 @@ void printToolHelp() {
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     std::vector<std::string> args(argv + 1, argv + argc);
+    using velmar::cli::finishOutput;
     if (args.empty()) {
         printToolHelp();
-        return velmar::cli::kUsageError;
+        return finishOutput({}, velmar::cli::kUsageError);
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printToolHelp();
-        return 0;
+        return finishOutput({}, 0);
     }
     for (const Command& command : commands()) {
         if (command.name == args[0]) {
             const std::vector<std::string> rest(args.begin() + 1, args.end());
-            if (velmar::cli::printHelpIfAsked(command, rest)) return 0;
-            return command.run(rest);
+            if (velmar::cli::printHelpIfAsked(command, rest)) return finishOutput(command.name, 0);
+            return finishOutput(command.name, command.run(rest));
         }
     }
     return velmar::cli::usageError({}, "unknown command '" + args[0] + "' (see --help)");

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# velmar-cli end to end: every subcommand on a small fixture with one output
+# line per input line (empty and over-long lines included), conflicting
+# inputs, strict arguments, and exit status 2 for bad options, unreadable
+# input and unwritable output.
+# Usage: cli_test.sh VELMAR_CLI [--no-memory-limit]
+set -u
+cli=$1
+memoryLimit=${2:-}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# expect NAME ACTUAL EXPECTED
+expect() { [ "$2" == "$3" ] || fail "$1: got '$2', expected '$3'"; }
+
+puzzle='4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........'
+puzzle=${puzzle//./0} # '.' is an entry for check
+twins="44${puzzle:2}" # two equal givens in row A
+# As a position line: givens, every other cell open without marks.
+position() { awk '{ for (i = 1; i <= 81; i++) { c = substr($0, i, 1)
+                    printf "%s%s", (i > 1 ? "," : ""), (c ~ /[1-9]/ ? "1" c : "3") } print "" }'; }
+long=$(head -c 70000 /dev/zero | tr '\0' '5')
+printf '%s\n\n%s\n%s\r\n' "$puzzle" "$long" "$twins" >"$work/puzzles"
+{ echo "$puzzle" | position; echo; echo "$long"; echo "$twins" | position; } >"$work/positions"
+
+# run NAME INPUT ARGS...: the output in $out, one check of the line count.
+run() {
+    local name=$1 input=$2
+    shift 2
+    out=$("$cli" "$@" "$input")
+    local status=$?
+    expect "$name status" "$status" 0
+    expect "$name lines" "$(printf '%s\n' "$out" | wc -l)" 4
+}
+field() { printf '%s\n' "$out" | sed -n "${1}p" | cut -f"$2"; }
+
+run check "$work/puzzles" check
+expect "check" "$(echo $out)" "1 1 0 0"
+run solve "$work/puzzles" solve
+expect "solve" "$(printf '%s\n' "$out" | cut -c1-2 | tr -d ' ' | paste -sd' ')" "0 0 1 1"
+expect "solve long" "$(printf '%s\n' "$out" | sed -n 3p)" "1 $(printf '5%.0s' {1..81})"
+run unique "$work/puzzles" unique
+expect "unique" "$(printf '%s\n' "$out" | cut -c1 | paste -sd' ')" "0 2 1 1"
+expect "unique long" "$(printf '%s\n' "$out" | sed -n 3p)" "1 - -"
+run rate "$work/puzzles" rate
+expect "rate puzzle" "$(field 1 1)" "$puzzle"
+expect "rate long" "$(printf '%s\n' "$out" | sed -n 3p)" "$(printf '5%.0s' {1..81})	too long"
+expect "rate twins" "$(printf '%s\n' "$out" | sed -n 4p)" "$twins	conflict	A1 A2"
+run hint "$work/positions" hint --pencil
+expect "hint" "$(field 1 1)" "In the lower left block, I3 must be 7"
+expect "hint empty and long" "$(printf '%s\n' "$out" | sed -n 2,3p | paste -sd' ')" \
+    "invalid position line invalid position line"
+expect "hint twins" "$(printf '%s\n' "$out" | sed -n 4p)" "conflicting digits	A1 A2"
+expect "deal" "$(VELMAR_SEED=5 "$cli" deal 2 --count 3 | wc -l)" 3
+
+# Usage errors: one line on standard error, status 2.
+for args in "check --nonsense" "rate --step" "deal 1 --count 5x" "deal 1 --count 1e3" \
+    "deal 1 --count 0x10" "deal 1 --count 99999999999999999999" "deal 1 --count" "deal 7" "bank" "frobnicate"; do
+    # shellcheck disable=SC2086
+    "$cli" $args </dev/null >/dev/null 2>"$work/err"
+    expect "'$args' status" "$?" 2
+    expect "'$args' message" "$(wc -l <"$work/err")" 1
+done
+VELMAR_SEED=abc "$cli" deal 1 >/dev/null 2>"$work/err"
+grep -q 'VELMAR_SEED "abc" is not a decimal number' "$work/err" || fail "VELMAR_SEED=abc: no warning"
+
+# Failed input and output.
+"$cli" check <"$work" >/dev/null 2>"$work/err"
+expect "folder as input" "$?:$(cat "$work/err")" \
+    "2:velmar-cli check: error while reading standard input: Is a directory"
+"$cli" solve "$work/nothing" >/dev/null 2>/dev/null
+expect "missing file" "$?" 2
+# (bank --check takes seconds; it shares the one exit path with --help.)
+for args in "solve $work/puzzles" "deal 1 --count 3" "--help"; do
+    # shellcheck disable=SC2086
+    "$cli" $args >/dev/full 2>"$work/err"
+    expect "'$args' to a full disk" "$?:$(grep -c 'error while writing standard output' "$work/err")" "2:1"
+done
+
+# An endless line in bounded memory: 300 MB of zeros under a 50 MB limit.
+if [ "$memoryLimit" != "--no-memory-limit" ]; then
+    expect "endless line" "$(ulimit -v 51200; head -c 300000000 /dev/zero | "$cli" check)" 0
+fi
+
+[ "$failures" -eq 0 ] && echo "all velmar-cli checks passed"
+exit "$failures"
