@@ -1,78 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// velmar-cli picture: a position line as the board picture the game saves,
-// drawn by the game's board painter on Qt's offscreen platform, so it needs
-// no screen. Only this command links QtGui.
-#include "app/cli/board_input.h"
+// velmar-cli picture: a position line as the board picture the game saves.
+// The drawing needs Qt, which the other commands do without (they start fast
+// and run in little memory): velmar-cli hands the command to the program
+// velmar-picture, next to it in a build tree or in its libexec folder once
+// installed, with the same arguments, input and output.
 #include "app/cli/command_lists.h"
-#include "bank/puzzle_bank.h"
-#include "game/play_session.h"
-#include "game/position_display.h"
-#include "model/random.h"
-#include "storage/settings_memory_store.h"
-#include "text/relabel_rules.h"
-#include "ui/appearance_apply.h"
-#include "ui/board_picture.h"
 
-#include <QGuiApplication>
-#include <QPalette>
+#include <unistd.h>
 
-#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 
 namespace velmar::cli {
 
 namespace {
 
-constexpr int kMaxScale = 8;
+namespace fs = std::filesystem;
+
+// Where velmar-picture is, or an empty path.
+fs::path FindDrawingProgram() {
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    if (error) return {};
+    for (const fs::path& candidate :
+         {self.parent_path() / "velmar-picture", self.parent_path() / VELMAR_PICTURE_FROM_BINDIR}) {
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    }
+    return {};
+}
 
 int runPicture(const std::vector<std::string>& args) {
-    const auto parsed = ParseArguments("picture", args, {"--out", "--scale"}, {});
-    if (!parsed) return kUsageError;
-    const std::string out = ValueOf(*parsed, "--out", "");
-    if (out.empty()) return usageError("picture", "--out FILE is needed");
-    const std::string scaleText = ValueOf(*parsed, "--scale", "1");
-    char* end = nullptr;
-    const long scale = std::strtol(scaleText.c_str(), &end, 10);
-    if (scaleText.empty() || *end != '\0' || scale < 1 || scale > kMaxScale)
-        return usageError("picture",
-                          "--scale takes a whole number 1.." + std::to_string(kMaxScale));
-    BoardCells board;
-    if (const int status = ReadOneBoard("picture", parsed->files, board); status != 0)
-        return status;
-
-    // Drawing needs a GUI application; the offscreen platform needs no display.
-    // Its notes about the desktop session are no concern of a picture.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::cerr << "velmar-cli picture: " << text.toStdString() << '\n';
-    });
-    int argc = 1;
-    char name[] = "velmar-cli";
-    char* argv[] = {name, nullptr};
-    const QGuiApplication app(argc, argv);
-    // The window's face at its standard size, as the main window sets it.
-    const QFont font(QString::fromLatin1(kStandardFontFace.data(),
-                                         static_cast<qsizetype>(kStandardFontFace.size())),
-                     kStandardFontPointSize);
-    // The game's board in its default colours, stepped to the position.
-    Random random(0);
-    PlaySession session(PuzzleBank::builtIn(), random);
-    Settings settings;
-    SetDefaultSettings(settings);
-    MemorySettingsStore store;
-    ApplyStoredAppearance(session, settings, store);
-    ShowPosition(session, board);
-    const QImage picture = BoardPanelPicture(
-        session.board(), BoardPanelStyle::FromPalette(QGuiApplication::palette(), font),
-        static_cast<qreal>(scale));
-    const QString file = QString::fromLocal8Bit(out.c_str());
-    if (const QString error = SaveBoardPicture(picture, file); !error.isEmpty()) {
-        std::cerr << "velmar-cli picture: cannot write '" << out << "': " << error.toStdString()
-                  << '\n';
-        return 1;
-    }
-    return 0;
+    const fs::path program = FindDrawingProgram();
+    if (program.empty())
+        return usageError("picture", "velmar-picture is not installed (it comes with the game)");
+    std::vector<char*> argv;
+    std::string name = "velmar-picture";
+    argv.push_back(name.data());
+    std::vector<std::string> copies = args;
+    for (std::string& arg : copies) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    std::cout.flush();
+    execv(program.c_str(), argv.data());
+    return usageError("picture", "cannot run " + program.string());
 }
 
 } // namespace
@@ -84,12 +53,12 @@ std::vector<Command> pictureCommands() {
          "\n"
          "Reads one position line and writes the board panel (the board with its row\n"
          "letters and column digits) as the game's \"Save as picture\" draws it after\n"
-         "stepping to the position, in the default colours. The format follows the name: a name "
-         "ending in\n"
-         "\"jpg\" (lower case) gets JPEG, one ending in \".png\" PNG, any other BMP. It\n"
-         "needs no screen. Blank lines are skipped; no position line, a second one or\n"
-         "an invalid one gives a message and exit status 2; a file that cannot be\n"
-         "written, exit status 1.\n"
+         "stepping to the position, in the default colours. The name decides the\n"
+         "format: a name ending in \"jpg\" (lower case) gets JPEG, one ending in\n"
+         "\".png\" PNG, any other BMP. It needs no screen, but the program\n"
+         "velmar-picture that comes with the game. Blank lines are skipped; no\n"
+         "position line, a second one, an invalid one or a file that cannot be\n"
+         "written gives a message and exit status 2.\n"
          "\n"
          "  --out FILE  the picture to write (replaced whole)\n"
          "  --scale N   pixels per point, 1 (the default) to 8: 2 draws as a\n"

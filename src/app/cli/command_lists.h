@@ -6,13 +6,12 @@
 
 namespace velmar::cli {
 
-std::vector<Command> solverCommands(); // check, solve, unique
-std::vector<Command> hintCommands();   // rate, hint
-std::vector<Command> bankCommands();   // bank, deal
-std::vector<Command> importCommands(); // import
-std::vector<Command> gameCommands();   // games
-std::vector<Command> exportCommands(); // copy, print
-// picture, in builds with the game: it draws with the game's board painter.
-std::vector<Command> pictureCommands();
+std::vector<Command> solverCommands();  // check, solve, unique
+std::vector<Command> hintCommands();    // rate, hint
+std::vector<Command> bankCommands();    // bank, deal
+std::vector<Command> importCommands();  // import
+std::vector<Command> gameCommands();    // games
+std::vector<Command> exportCommands();  // copy, print
+std::vector<Command> pictureCommands(); // picture
 
 } // namespace velmar::cli

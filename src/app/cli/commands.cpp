@@ -12,12 +12,9 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> all = [] {
         std::vector<Command> list;
         for (auto family : {solverCommands, hintCommands, bankCommands, importCommands,
-                            gameCommands, exportCommands}) {
+                            gameCommands, exportCommands, pictureCommands}) {
             for (Command& command : family()) list.push_back(std::move(command));
         }
-#ifdef VELMAR_CLI_PICTURE
-        for (Command& command : pictureCommands()) list.push_back(std::move(command));
-#endif
         return list;
     }();
     return all;
