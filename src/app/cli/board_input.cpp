@@ -2,65 +2,40 @@
 #include "app/cli/board_input.h"
 
 #include "app/cli/cli_common.h"
+#include "app/cli/line_reader.h"
 #include "history/position_line.h"
 #include "text/trim.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iostream>
+#include <cstdio>
 
 namespace velmar::cli {
-
-namespace {
-
-// A position line is under 900 bytes; far longer input is no board.
-constexpr std::size_t kLongestLine = 1 << 16;
-
-// Reads one line of at most kLongestLine bytes without its "\n" or "\r\n".
-// Returns false at the end of the input; `tooLong` tells a line cut short.
-bool ReadBoundedLine(std::istream& in, std::string& line, bool& tooLong) {
-    line.clear();
-    tooLong = false;
-    char ch;
-    bool any = false;
-    while (in.get(ch)) {
-        any = true;
-        if (ch == '\n') break;
-        if (line.size() == kLongestLine) {
-            tooLong = true;
-            return true;
-        }
-        line += ch;
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return any;
-}
-
-} // namespace
 
 int ForEachBoard(
     std::string_view command, const std::vector<std::string>& files,
     const std::function<bool(const BoardCells& board, const std::string& where)>& perBoard) {
-    const auto readAll = [&](std::istream& in, const std::string& name) {
-        std::string line;
-        bool tooLong = false;
-        for (long number = 1; ReadBoundedLine(in, line, tooLong); ++number) {
+    const auto readAll = [&](std::FILE* in, const std::string& name) {
+        LineReader reader(in);
+        InputLine line;
+        for (long number = 1; reader.next(line); ++number) {
             const std::string where = name + " line " + std::to_string(number);
-            if (tooLong) return usageError(command, where + ": line too long");
-            if (TrimBlanks(line).empty()) continue;
+            if (line.overLong) return usageError(command, where + ": line too long");
+            if (TrimBlanks(line.text).empty()) continue;
             BoardCells board;
-            if (!ReadPositionLine(board, line))
+            if (!ReadPositionLine(board, line.text))
                 return usageError(command, where + ": invalid position line");
             if (!perBoard(board, where)) return kUsageError;
         }
-        if (in.bad()) return usageError(command, "error while reading " + name);
+        if (reader.failed()) return usageError(command, "error while reading " + name);
         return 0;
     };
-    if (files.empty()) return readAll(std::cin, "standard input");
+    if (files.empty()) return readAll(stdin, "standard input");
     for (const std::string& name : files) {
-        std::ifstream in(name, std::ios::binary);
+        std::FILE* in = std::fopen(name.c_str(), "rb");
         if (!in) return usageError(command, "cannot read '" + name + "'");
-        if (const int status = readAll(in, "'" + name + "'"); status != 0) return status;
+        const int status = readAll(in, "'" + name + "'");
+        std::fclose(in);
+        if (status != 0) return status;
     }
     return 0;
 }
