@@ -187,6 +187,10 @@ class PlaySession {
     // A saved game in play: a new log from its position; its candidates are
     // kept ("All Candidates") only when the player edited all of them.
     void OpenSavedGame(const SavedGame& game);
+    // Before the board is copied as text: every empty cell that is not a
+    // given gets its computed candidates, recorded as a step like any change
+    // of the board. False when nothing changed (or no game is loaded).
+    bool FillBeforeCopy();
 
     // New colours and fonts for the board (the appearance settings).
     void SetProperties(const BoardProperties& properties);

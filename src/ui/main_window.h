@@ -34,6 +34,7 @@ namespace velmar {
 
 class CheckController;
 class GameFilesController;
+class ExportController;
 class HistoryController;
 class ImportController;
 class KeyboardController;
@@ -114,6 +115,7 @@ class TForm1 : public QMainWindow, private SessionListener {
     Tfrmtile* tile() const { return frmtile_; }
     Tfrmda* solutionViewer() const { return frmda_; }
     TFrmdas* solutionsViewer() const { return Frmdas_; }
+    ExportController* exporter() const { return export_; }
     ImportController* importer() const { return import_; }
     TfrmAppearance* appearanceDialog() const { return frmAppearance_; }
     KeyboardController* keyboard() const { return keyboard_; }
@@ -170,6 +172,7 @@ class TForm1 : public QMainWindow, private SessionListener {
     PlayController* play_ = nullptr;
     HistoryController* historyControl_ = nullptr;
     CheckController* check_ = nullptr;
+    ExportController* export_ = nullptr;
     ImportController* import_ = nullptr;
     KeyboardController* keyboard_ = nullptr;
     GameFilesController* gameFiles_ = nullptr;
