@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // velmar: the game. `velmar --screenshot FILE [--new-game LEVEL]` starts as
 // usual, optionally deals a game, saves a picture of the window and exits.
+#include "ui/game_files_controller.h"
 #include "ui/main_window.h"
 #include "ui/quit_signals.h"
 
@@ -85,6 +86,7 @@ int main(int argc, char* argv[]) {
                                  : QString();
 
     velmar::TForm1 window;
+    if (parser.isSet(screenshot)) window.gameFiles()->LeaveLastGameAlone();
     if (parser.isSet(newGame)) {
         bool ok = false;
         const int level = parser.value(newGame).toInt(&ok);

@@ -64,7 +64,8 @@ QString GameFilesController::ReplayFolder() const {
 }
 
 std::string GameFilesController::LastGameText() const {
-    return s_.HasGameToSave() ? WriteGameFile(s_.CurrentGameFile()) : std::string();
+    return s_.HasGameToSave() && !leaveAlone_ ? WriteGameFile(s_.CurrentGameFile())
+                                              : std::string();
 }
 
 LastGameWriter& GameFilesController::Writer() {

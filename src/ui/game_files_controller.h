@@ -33,6 +33,9 @@ class GameFilesController : public QObject {
     // once, until a write succeeds again.
     void WriteLastGame();
     void KeepLastGame();
+    // A run that only takes a picture of the window leaves the player's last
+    // game alone, whatever it deals.
+    void LeaveLastGameAlone() { leaveAlone_ = true; }
     // Waits for the background write (for tests).
     void FinishWrites();
     // Silent whatever is wrong with the file; a damaged one changes nothing.
@@ -51,6 +54,7 @@ class GameFilesController : public QObject {
     std::unique_ptr<LastGameWriter> writer_; // made once the data folder is known
     std::string posted_;                     // the text last handed to the writer
     bool failureTold_ = false;
+    bool leaveAlone_ = false;
 };
 
 } // namespace velmar

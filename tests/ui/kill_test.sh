@@ -37,3 +37,8 @@ status=0
 wait $pid || status=$?
 [ $status -eq 0 ] || fail "SIGTERM did not end the game cleanly (status $status)"
 [ "$(md5sum <"$last")" == "$kept" ] || fail "a run without a game replaced the last game"
+
+# A picture of the window deals a game of its own but leaves the last game.
+"$velmar" --screenshot "$work/shot.png" --new-game 1 2>/dev/null
+[ -s "$work/shot.png" ] || fail "no screenshot"
+[ "$(md5sum <"$last")" == "$kept" ] || fail "a screenshot run replaced the last game"
