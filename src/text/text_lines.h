@@ -20,8 +20,8 @@ struct TextFileError {
     std::string Describe() const;
 };
 
-// The lines of a text, without their line ends and leading byte-order marks. A line end after the last
-// line does not start another line, so "" has no lines and "a\r\n" one.
+// The lines of a text, without their line ends and leading byte-order marks. A line end after the
+// last line does not start another line, so "" has no lines and "a\r\n" one.
 std::vector<std::string> SplitTextLines(std::string_view text);
 
 // Every line followed by CR LF.

@@ -64,8 +64,7 @@ QString GameFilesController::ReplayFolder() const {
 }
 
 std::string GameFilesController::LastGameText() const {
-    return s_.HasGameToSave() && !leaveAlone_ ? WriteGameFile(s_.CurrentGameFile())
-                                              : std::string();
+    return s_.HasGameToSave() && !leaveAlone_ ? WriteGameFile(s_.CurrentGameFile()) : std::string();
 }
 
 LastGameWriter& GameFilesController::Writer() {

@@ -4,8 +4,8 @@
 // session with a game dealt from it.
 #pragma once
 
-#include "game/play_session.h"
 #include "bank/puzzle_bank.h"
+#include "game/play_session.h"
 #include "model/random.h"
 
 #include <string>
