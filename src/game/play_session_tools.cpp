@@ -3,8 +3,8 @@
 // solution, and the move history behind the step buttons.
 #include "game/play_session.h"
 
-#include "history/position_line.h"
 #include "bank/puzzle_bank.h"
+#include "history/position_line.h"
 #include "solver/solver.h"
 
 namespace velmar {
@@ -105,6 +105,8 @@ bool PlaySession::RestartGame() {
     cells.FindConflict();
     finished_ = false;
     wasSolved_ = false;
+    // A fresh start closes any branch, also one the finish closed for good.
+    branch_ = {true, false, false};
     Changed(kChangedGame | kChangedFinish | kChangedCommands | kChangedBoard);
     SelectMode(OperationMode::PencilAndPaper);
     PressDigit(1);
