@@ -3,8 +3,8 @@
 // solution, and the move history behind the step buttons.
 #include "game/play_session.h"
 
-#include "bank/puzzle_bank.h"
 #include "history/position_line.h"
+#include "bank/puzzle_bank.h"
 #include "solver/solver.h"
 
 namespace velmar {
