@@ -7,11 +7,13 @@
 #include "model/random.h"
 #include "ui/appearance_apply.h"
 #include "ui/board_widget.h"
+#include "ui/branch_controller.h"
 #include "ui/candidate_tile.h"
 #include "ui/check_controller.h"
 #include "ui/color_grid.h"
 #include "ui/data_folder.h"
 #include "ui/digit_counter.h"
+#include "ui/hint_controller.h"
 #include "ui/history_controller.h"
 #include "ui/play_controller.h"
 #include "ui/prompter.h"
@@ -121,6 +123,8 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     play_ = new PlayController(*this, session_, this);
     historyControl_ = new HistoryController(*this, session_, this);
     check_ = new CheckController(*this, session_, this);
+    hints_ = new HintController(*this, session_, this);
+    branches_ = new BranchController(*this, session_, this);
     MainWindowCreate();
 }
 
@@ -128,6 +132,10 @@ TForm1::~TForm1() {
     // No key preview or tips while the widgets go.
     qApp->removeEventFilter(play_);
     session_.SetListener(nullptr);
+}
+
+Tfrmsolover* TForm1::hintDialog() const {
+    return hints_->dialog();
 }
 
 void TForm1::BuildLayout() {

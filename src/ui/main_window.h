@@ -32,7 +32,9 @@ class QToolButton;
 
 namespace velmar {
 
+class BranchController;
 class CheckController;
+class HintController;
 class HistoryController;
 class PlayController;
 class Prompter;
@@ -42,6 +44,7 @@ class TFrmdas;
 class TPICSD33;
 class TTimeLabel;
 class Tfrmda;
+class Tfrmsolover;
 class Tfrmtile;
 class Tmousepb;
 
@@ -107,6 +110,7 @@ class TForm1 : public QMainWindow, private SessionListener {
     Tfrmtile* tile() const { return frmtile_; }
     Tfrmda* solutionViewer() const { return frmda_; }
     TFrmdas* solutionsViewer() const { return Frmdas_; }
+    Tfrmsolover* hintDialog() const;
 
     MoveHistoryHook history;
 
@@ -156,6 +160,8 @@ class TForm1 : public QMainWindow, private SessionListener {
     PlayController* play_ = nullptr;
     HistoryController* historyControl_ = nullptr;
     CheckController* check_ = nullptr;
+    HintController* hints_ = nullptr;
+    BranchController* branches_ = nullptr;
 
     std::vector<QAction*> actions_;
     std::vector<std::pair<std::string, QAction*>> menuItems_; // menus and items, in order
