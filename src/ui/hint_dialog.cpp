@@ -69,10 +69,11 @@ bool Tfrmsolover::Prepare(const QWidget& mainWindow) {
     return true;
 }
 
-void Tfrmsolover::Open(const QWidget& mainWindow) {
+void Tfrmsolover::Open(QWidget& mainWindow) {
     if (!Prepare(mainWindow)) return;
     exec();
     session_.CloseHints();
+    mainWindow.activateWindow();
 }
 
 void Tfrmsolover::bthintClick() {

@@ -29,8 +29,9 @@ class Tfrmsolover : public QDialog {
     // A fresh run: placed at the main window's left edge, 520 pixels below
     // its top, with the first hint already shown. False without a game.
     bool Prepare(const QWidget& mainWindow);
-    // Prepare, then the modal run; the session hears when it closes.
-    void Open(const QWidget& mainWindow);
+    // Prepare, then the modal run; the session hears when it closes, and
+    // the main window takes the keys again.
+    void Open(QWidget& mainWindow);
 
     // The action button's press: "Thinking..." is painted before a search.
     void bthintClick();
