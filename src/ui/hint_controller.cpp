@@ -11,8 +11,10 @@ namespace velmar {
 HintController::HintController(TForm1& window, PlaySession& session, QObject* parent)
     : QObject(parent), window_(window),
       frmsolover_(new Tfrmsolover(session, window.ActiveTable(), &window)) {
-    connect(window.action(Command::ShowHint), &QAction::triggered, this,
-            &HintController::btShowhintClick);
+    QAction* showHint = window.action(Command::ShowHint);
+    // F2 as well as H, the key of older versions of the game.
+    showHint->setShortcuts(showHint->shortcuts() << QKeySequence(Qt::Key_F2));
+    connect(showHint, &QAction::triggered, this, &HintController::btShowhintClick);
 }
 
 void HintController::btShowhintClick() {
