@@ -224,6 +224,7 @@ class PlaySession {
     void ApplyMarksNow();
     void SetStepButtons(const StepButtons& buttons);
     void SetClock(bool running, bool fromZero);
+    void ShowStoredPosition(std::string_view line);
     void ShowHintOnBoard();
     void ShowCopiedHint();
 

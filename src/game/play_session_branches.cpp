@@ -32,27 +32,7 @@ void PlaySession::RejectBranch() {
     Changed(kChangedCommands);
     const std::string snapshot = std::move(branchSnapshot_);
     branchSnapshot_.clear();
-    LoadPosition(snapshot);
-    BoardCells& cells = board_.cells();
-    cells.FindConflict();
-    // The finish badge belongs to a finished board only.
-    finished_ = wasSolved_ = cells.IsSolved();
-    Changed(kChangedFinish | kChangedBoard);
-    switch (mode_) {
-    case OperationMode::PencilAndPaper:
-        board_.RedrawPencil();
-        if (SelectedDigit() == 0) {
-            allowAllUp_ = false;
-            PressDigit(1);
-        }
-        break;
-    case OperationMode::AllCandidates:
-        board_.RedrawAll();
-        break;
-    case OperationMode::PartCandidates:
-        board_.RedrawForDigit(SelectedDigit());
-        break;
-    }
+    ShowStoredPosition(snapshot);
     MarkWrongDigits(board_, QJ1_);
     CountDigits();
     // Colour marks made inside the branch stay on their cells.
