@@ -96,6 +96,10 @@ bench() {
         echo "== A click on the board, handler and repaint"
         QT_QPA_PLATFORM=offscreen "$root/build/bench/ui_click_bench"
     fi
+    if [ -x "$root/build/bench/hint_dialog_bench" ]; then
+        echo "== The hint dialog over every game of the bank, opening and each press"
+        QT_QPA_PLATFORM=offscreen "$root/build/bench/hint_dialog_bench"
+    fi
 }
 
 fuzz() {

@@ -94,6 +94,14 @@ void BoardDisplay::ShowHeldCandidates(int row, int col) {
     for (int d = 1; d <= 9; ++d) l.candidateVisible[d - 1] = HasDigit(node(row, col).Text, d);
 }
 
+void BoardDisplay::ShowBigDigit(int row, int col) {
+    CellLook& l = at(row, col);
+    l.caption = node(row, col).Text;
+    l.candidateVisible.fill(false);
+    l.captionSize = props_.FONTSize2;
+    l.captionColor = props_.FONTColor2;
+}
+
 void BoardDisplay::RedrawPencil() {
     ForEachCell([&](int r, int c) {
         const TPicNode& n = cells_.cell(r, c);

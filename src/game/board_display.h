@@ -102,6 +102,8 @@ class BoardDisplay {
     void HideCandidates(int row, int col) { at(row, col).candidateVisible.fill(false); }
     // Candidate d visible exactly when the cell's Text holds d.
     void ShowHeldCandidates(int row, int col);
+    // The cell's Text as a big digit in the big-digit font, candidates hidden.
+    void ShowBigDigit(int row, int col);
     void SetAllCandidateFontSize(int pointSize);
 
   private:

@@ -9,6 +9,7 @@
 
 #include "game/board_display.h"
 #include "game/color_marks.h"
+#include "hints/hint_dialog_model.h"
 #include "history/step_log.h"
 #include "model/tqj.h"
 
@@ -195,6 +196,32 @@ class PlaySession {
     // New colours and fonts for the board (the appearance settings).
     void SetProperties(const BoardProperties& properties);
 
+    // The hint dialog's run. Opening resets the engine on this board, finds
+    // the first hint and colours its cells; false, and nothing happens,
+    // without a game.
+    bool OpenHints();
+    // The dialog's action button: places a waiting single or copies a
+    // waiting elimination (one step of the log when the board changed), or
+    // searches for the next hint.
+    void HintAction();
+    // The dialog closed: the counters are recounted, the board shows its
+    // usual colours again, and a complete correct board finishes the game.
+    void CloseHints();
+    const std::string& hintText() const { return hints_.text(); }
+    // The action button reads "Do It For Me" (else "Next Hint").
+    bool hintOffersDoItForMe() const { return hints_.offersDoItForMe(); }
+    // The next press searches, so "Thinking..." shows while it runs.
+    bool hintSearchesNext() const { return hints_.nextRequestSearches(); }
+    const HintEngine& hintEngine() const { return hints_.engine(); }
+
+    // Branches: one at a time. Start remembers the board as a position line,
+    // Accept keeps what was played, Reject puts the remembered board back as
+    // a new step. Each does nothing while its button is disabled.
+    void StartBranch();
+    void AcceptBranch();
+    void RejectBranch();
+    const std::string& branchSnapshot() const { return branchSnapshot_; }
+
   private:
     // Notifications are gathered over an operation and sent once at its end.
     class Batch {
@@ -229,6 +256,9 @@ class PlaySession {
     void SetClock(bool running, bool fromZero);
     void ResumeGame(std::string_view givens, std::string_view solution, int level,
                     std::vector<std::string> steps);
+    void ShowStoredPosition(std::string_view line);
+    void ShowHintOnBoard();
+    void ShowCopiedHint();
 
     const PuzzleBank& bank_;
     Random& random_;
@@ -260,6 +290,8 @@ class PlaySession {
     std::array<int, 9> counts_{};
     StepButtons stepButtons_;
     BranchButtons branch_;
+    std::string branchSnapshot_;
+    HintDialogModel hints_{board_.cells()};
 };
 
 } // namespace velmar

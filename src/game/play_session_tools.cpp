@@ -105,6 +105,8 @@ bool PlaySession::RestartGame() {
     cells.FindConflict();
     finished_ = false;
     wasSolved_ = false;
+    // A fresh start closes any branch, also one the finish closed for good.
+    branch_ = {true, false, false};
     Changed(kChangedGame | kChangedFinish | kChangedCommands | kChangedBoard);
     SelectMode(OperationMode::PencilAndPaper);
     PressDigit(1);
@@ -227,7 +229,17 @@ void PlaySession::GoStep(StepMove move) {
     // A copy: the mode change may record and move the log. A damaged entry
     // (the placeholder of a log without a game) leaves the board as it is.
     const std::string entry = *line;
-    LoadPosition(entry);
+    ShowStoredPosition(entry);
+    SetStepButtons(frmstep_.NavigationButtons());
+    HighlightSelected(board_, SelectedDigit());
+    ApplyMarksNow();
+    CountDigits();
+}
+
+// A stored position onto the board, drawn for the mode, with its error
+// marks and finish state; on paper one digit stays selected.
+void PlaySession::ShowStoredPosition(std::string_view line) {
+    LoadPosition(line);
     // The finish badge belongs to a finished board only.
     BoardCells& cells = board_.cells();
     cells.FindConflict();
@@ -249,10 +261,6 @@ void PlaySession::GoStep(StepMove move) {
         board_.RedrawForDigit(SelectedDigit());
         break;
     }
-    SetStepButtons(frmstep_.NavigationButtons());
-    HighlightSelected(board_, SelectedDigit());
-    ApplyMarksNow();
-    CountDigits();
 }
 
 void PlaySession::SetProperties(const BoardProperties& properties) {

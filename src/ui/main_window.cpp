@@ -9,6 +9,7 @@
 #include "ui/appearance_dialog.h"
 #include "ui/board_picture.h"
 #include "ui/board_widget.h"
+#include "ui/branch_controller.h"
 #include "ui/candidate_tile.h"
 #include "ui/check_controller.h"
 #include "ui/color_grid.h"
@@ -16,6 +17,7 @@
 #include "ui/digit_counter.h"
 #include "ui/export_controller.h"
 #include "ui/game_files_controller.h"
+#include "ui/hint_controller.h"
 #include "ui/history_controller.h"
 #include "ui/import_controller.h"
 #include "ui/keyboard_controller.h"
@@ -121,6 +123,8 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     keyboard_ = new KeyboardController(*this, session_, this);
     gameFiles_ = new GameFilesController(*this, session_, this);
     savedGames_ = new SavedGamesController(*this, session_, this);
+    hints_ = new HintController(*this, session_, this);
+    branches_ = new BranchController(*this, session_, this);
     MainWindowCreate();
 }
 
@@ -129,6 +133,10 @@ TForm1::~TForm1() {
     qApp->removeEventFilter(play_);
     qApp->removeEventFilter(keyboard_);
     session_.SetListener(nullptr);
+}
+
+Tfrmsolover* TForm1::hintDialog() const {
+    return hints_->dialog();
 }
 
 void TForm1::BuildLayout() {

@@ -32,9 +32,11 @@ class QToolButton;
 
 namespace velmar {
 
+class BranchController;
 class CheckController;
 class GameFilesController;
 class ExportController;
+class HintController;
 class HistoryController;
 class ImportController;
 class KeyboardController;
@@ -48,6 +50,7 @@ class TPICSD33;
 class TTimeLabel;
 class TfrmAppearance;
 class Tfrmda;
+class Tfrmsolover;
 class Tfrmtile;
 class Tmousepb;
 
@@ -121,6 +124,7 @@ class TForm1 : public QMainWindow, private SessionListener {
     KeyboardController* keyboard() const { return keyboard_; }
     GameFilesController* gameFiles() const { return gameFiles_; }
     SavedGamesController* savedGames() const { return savedGames_; }
+    Tfrmsolover* hintDialog() const;
 
     MoveHistoryHook history;
 
@@ -177,6 +181,8 @@ class TForm1 : public QMainWindow, private SessionListener {
     KeyboardController* keyboard_ = nullptr;
     GameFilesController* gameFiles_ = nullptr;
     SavedGamesController* savedGames_ = nullptr;
+    HintController* hints_ = nullptr;
+    BranchController* branches_ = nullptr;
 
     std::vector<QAction*> actions_;
     std::vector<std::pair<std::string, QAction*>> menuItems_; // menus and items, in order

@@ -98,8 +98,8 @@ class MainWindowTest : public QObject {
             QVERIFY(w.clock()->timerenabled());
             QCOMPARE(w.clock()->MS(), 0);
             QCOMPARE(w.clock()->text(), QStringLiteral("0:0:0"));
-            // Branches are not built yet: the deal leaves Start Branch off.
-            QVERIFY(!w.action(Command::StartBranch)->isEnabled());
+            // A deal closes branches: Start Branch on, Accept and Reject off.
+            QVERIFY(w.action(Command::StartBranch)->isEnabled());
             QVERIFY(w.session().branchButtons().Start);
             QVERIFY(!w.action(Command::AcceptBranch)->isEnabled());
             QVERIFY(!w.action(Command::RejectBranch)->isEnabled());

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The hint dialog and the branch buttons on the real window, with real
+// clicks and keys: "Show hint" and H open the dialog in its place, Enter and
+// the action button apply and search, Esc closes, Ctrl+Z undoes an applied
+// hint, the branch buttons follow the session, and a bank game of every
+// level is finished by the action button alone. The rules are the session
+// tests'.
+#include "history/position_line.h"
+#include "model/random.h"
+#include "ui/hint_dialog.h"
+#include "ui/time_label.h"
+#include "ui_test_support.h"
+
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <functional>
+
+using namespace velmar;
+using namespace velmar::test;
+
+namespace {
+
+// Runs `inside` on the hint dialog once its modal loop runs.
+void InsideHintDialog(const std::function<void(Tfrmsolover&)>& inside) {
+    QTimer::singleShot(0, [inside] {
+        auto* dialog = qobject_cast<Tfrmsolover*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        inside(*dialog);
+        dialog->reject(); // also after a failed check, so the test goes on
+    });
+}
+
+// The memo's text each time it is painted.
+struct PaintedTexts : QObject {
+    QTextEdit* memo;
+    QStringList texts;
+    explicit PaintedTexts(QTextEdit* m) : memo(m) { memo->viewport()->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) texts << memo->toPlainText();
+        return false;
+    }
+};
+
+QToolButton* ToolButton(TForm1& w, Command c) {
+    for (QToolBar* bar : w.findChildren<QToolBar*>())
+        if (auto* b = qobject_cast<QToolButton*>(bar->widgetForAction(w.action(c)))) return b;
+    return nullptr;
+}
+
+} // namespace
+
+class HintDialogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void opensInPlaceAppliesAndUndoes() {
+        WindowFixture f(PuzzleBank::builtIn());
+        TForm1& w = *f.window;
+        QVERIFY(ShowActive(w));
+        QTest::keyClick(&w, Qt::Key_H); // no game: nothing opens
+        QVERIFY(!w.hintDialog()->isVisible());
+        Random::instance().reseed(1); // a deal whose first hint is a single
+        w.NewGame(4);
+        bool ran = false;
+        InsideHintDialog([&](Tfrmsolover& d) {
+            ran = true;
+            QVERIFY(QTest::qWaitForWindowExposed(&d));
+            QCOMPARE(d.windowTitle(), QStringLiteral("Show Hint"));
+            QCOMPARE(d.size(), QSize(593, 82));
+            QCOMPARE(d.memo()->size(), QSize(462, 73));
+            QCOMPARE(d.actionButton()->size(), QSize(113, 33));
+            QCOMPARE(d.closeButton()->text(), QStringLiteral("Close"));
+            QCOMPARE(d.pos(), w.frameGeometry().topLeft() + QPoint(0, 520));
+            QVERIFY(!d.memo()->toPlainText().isEmpty());
+            QCOMPARE(d.actionButton()->text(), QStringLiteral("Do It For Me"));
+            QCOMPARE(d.focusWidget(), d.actionButton());
+            const int hinted = w.session().hintEngine().hint().placement->cell;
+            QCOMPARE(w.board()->display().CellColor(hinted / 9 + 1, hinted % 9 + 1),
+                     TColor{kHighlightMagenta});
+            // Enter presses the action button: the single is placed.
+            QTest::keyClick(&d, Qt::Key_Return);
+            QCOMPARE(w.session().cells().at(hinted).State, kStatePlaced);
+            QCOMPARE(d.actionButton()->text(), QStringLiteral("Next Hint"));
+            QVERIFY(d.memo()->toPlainText().isEmpty());
+            QVERIFY(w.action(Command::BackStep)->isEnabled());
+            // "Next Hint" paints "Thinking..." before it searches.
+            PaintedTexts painted(d.memo());
+            QTest::mouseClick(d.actionButton(), Qt::LeftButton);
+            QVERIFY(painted.texts.contains(QStringLiteral("Thinking...")));
+            QCOMPARE(d.actionButton()->text(), QStringLiteral("Do It For Me"));
+            QTest::keyClick(&d, Qt::Key_Escape);
+        });
+        QTest::mouseClick(ToolButton(w, Command::ShowHint), Qt::LeftButton);
+        QVERIFY(ran);
+        QVERIFY(!w.hintDialog()->isVisible());
+        QCOMPARE(w.session().stepLog().Entries().size(), size_t{2});
+        // The highlights are gone; Ctrl+Z takes the applied hint back.
+        QVERIFY(w.board()->display().CellColor(1, 1) != TColor{kHighlightMagenta});
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.session().stepLog().Cursor(), 0);
+
+        // H opens it too; closing while "Do It For Me" waits applies nothing.
+        const std::string line = WritePositionLine(w.session().cells());
+        InsideHintDialog(
+            [](Tfrmsolover& d) { QTest::mouseClick(d.closeButton(), Qt::LeftButton); });
+        QTest::keyClick(&w, Qt::Key_H);
+        QCOMPARE(WritePositionLine(w.session().cells()), line);
+    }
+
+    void branchButtonsFollowTheSession() {
+        WindowFixture f;
+        TForm1& w = *f.window;
+        QVERIFY(ShowActive(w));
+        QVERIFY(!w.action(Command::StartBranch)->isEnabled());
+        w.NewGame(1);
+        const std::string start = WritePositionLine(w.session().cells());
+        QTest::mouseClick(ToolButton(w, Command::StartBranch), Qt::LeftButton);
+        QVERIFY(!w.action(Command::StartBranch)->isEnabled());
+        QVERIFY(w.action(Command::AcceptBranch)->isEnabled());
+        for (int r = 1; r <= 9; ++r)
+            if (w.session().cells().cell(r, 2).State == kStateOpen) ClickCell(w, r, 2);
+        QTest::mouseClick(ToolButton(w, Command::RejectBranch), Qt::LeftButton);
+        QCOMPARE(WritePositionLine(w.session().cells()), start);
+        QVERIFY(w.action(Command::StartBranch)->isEnabled());
+        QVERIFY(!w.action(Command::RejectBranch)->isEnabled());
+    }
+
+    void bankGameOfEveryLevelFinishedByTheActionButton() {
+        WindowFixture f(PuzzleBank::builtIn());
+        TForm1& w = *f.window;
+        QVERIFY(ShowActive(w));
+        // The same deals every run: a few shuffles of the bank's hardest
+        // puzzles leave the engine stumped.
+        Random::instance().reseed(2026);
+        for (int level = 0; level < 5; ++level) {
+            w.NewGame(level);
+            InsideHintDialog([](Tfrmsolover& d) {
+                for (int i = 0; i < 400 && d.memo()->toPlainText() != QStringLiteral("Solved!");
+                     ++i)
+                    QTest::mouseClick(d.actionButton(), Qt::LeftButton);
+                QCOMPARE(d.memo()->toPlainText(), QStringLiteral("Solved!"));
+                QTest::keyClick(&d, Qt::Key_Escape);
+            });
+            QTest::mouseClick(ToolButton(w, Command::ShowHint), Qt::LeftButton);
+            for (int i = 0; i < 81; ++i)
+                QCOMPARE(w.session().cells().at(i).Text,
+                         Digit(w.session().model().node(i / 9 + 1, i % 9 + 1).Digit));
+            QVERIFY(w.finishLabelShown());
+            QVERIFY(!w.clock()->timerenabled());
+        }
+    }
+};
+
+QTEST_MAIN(HintDialogTest)
+#include "hint_dialog_test.moc"
