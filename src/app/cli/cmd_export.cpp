@@ -12,7 +12,6 @@
 #include "text/trim.h"
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -21,57 +20,20 @@ namespace velmar::cli {
 
 namespace {
 
-// A position line is under 900 bytes; far longer input is no board.
-constexpr std::size_t kLongestLine = 1 << 16;
-
-// Reads one line of at most kLongestLine bytes without its "\n" or "\r\n".
-// Returns false at the end of the input; `tooLong` tells a line cut short.
-bool ReadBoundedLine(std::istream& in, std::string& line, bool& tooLong) {
-    line.clear();
-    tooLong = false;
-    char ch;
-    bool any = false;
-    while (in.get(ch)) {
-        any = true;
-        if (ch == '\n') break;
-        if (line.size() == kLongestLine) {
-            tooLong = true;
-            return true;
-        }
-        line += ch;
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return any;
-}
-
 // Calls `perBoard` for the board of every line of the files (or standard
 // input) that is not blank. A line that is no position line, or a file that
 // cannot be read, ends the run with a message naming the place.
 int ForEachBoard(
     std::string_view command, const std::vector<std::string>& files,
     const std::function<bool(const BoardCells& board, const std::string& where)>& perBoard) {
-    const auto readAll = [&](std::istream& in, const std::string& name) {
-        std::string line;
-        bool tooLong = false;
-        for (long number = 1; ReadBoundedLine(in, line, tooLong); ++number) {
-            const std::string where = name + " line " + std::to_string(number);
-            if (tooLong) return usageError(command, where + ": line too long");
-            if (TrimBlanks(line).empty()) continue;
-            BoardCells board;
-            if (!ReadPositionLine(board, line))
-                return usageError(command, where + ": invalid position line");
-            if (!perBoard(board, where)) return kUsageError;
-        }
-        if (in.bad()) return usageError(command, "error while reading " + name);
-        return 0;
-    };
-    if (files.empty()) return readAll(std::cin, "standard input");
-    for (const std::string& name : files) {
-        std::ifstream in(name, std::ios::binary);
-        if (!in) return usageError(command, "cannot read '" + name + "'");
-        if (const int status = readAll(in, "'" + name + "'"); status != 0) return status;
-    }
-    return 0;
+    return readInputLines(command, files, [&](const InputLine& line, const InputPlace& place) {
+        if (line.overLong) return usageError(command, place.describe() + ": line too long");
+        if (TrimBlanks(line.text).empty()) return 0;
+        BoardCells board;
+        if (!ReadPositionLine(board, line.text))
+            return usageError(command, place.describe() + ": invalid position line");
+        return perBoard(board, place.describe()) ? 0 : kUsageError;
+    });
 }
 
 // Options of the form "--name VALUE" or "--name=VALUE", flags, and file
@@ -142,9 +104,8 @@ std::optional<int> Choice(std::string_view command, std::string_view option,
 int runCopy(const std::vector<std::string>& args) {
     const auto parsed = ParseArguments("copy", args, {"--format", "--blank"}, {"--fill"});
     if (!parsed) return kUsageError;
-    const auto format =
-        Choice("copy", "--format", ValueOf(*parsed, "--format", "1"), {"1", "2", "3", "4"});
-    if (!format) return kUsageError;
+    const auto format = parseDecimal(ValueOf(*parsed, "--format", "1"), 4);
+    if (!format || *format == 0) return usageError("copy", "--format takes one of 1, 2, 3, 4");
     const std::string blank = ValueOf(*parsed, "--blank", ".");
     const bool fill =
         std::find(parsed->flags.begin(), parsed->flags.end(), "--fill") != parsed->flags.end();
@@ -155,7 +116,7 @@ int runCopy(const std::vector<std::string>& args) {
         if (!first) std::cout << '\n';
         first = false;
         std::cout << JoinLines(
-            RenderClipboardText(board, static_cast<ClipboardFormat>(*format + 1), blank), "\n");
+            RenderClipboardText(board, static_cast<ClipboardFormat>(*format), blank), "\n");
         return true;
     });
 }
@@ -200,7 +161,8 @@ std::vector<Command> exportCommands() {
          "cell's Text) prints the board as the \"Copy Puzzle To Clipboard\" dialog\n"
          "renders it, each line ended by a line break; the renderings of several\n"
          "lines are separated by one empty line. Blank lines are skipped; a line that\n"
-         "is no position line stops the run with a message and exit status 2.\n"
+         "is no position line or is longer than 65536 bytes stops the run with a\n"
+         "message naming the line and exit status 2.\n"
          "\n"
          "  --format N   1 \"No Candidate\" (the default), 2 \"With Candidates\",\n"
          "               3 \"9*9\", 4 \"1*81\"\n"
@@ -217,8 +179,8 @@ std::vector<Command> exportCommands() {
          "Reads one position line and writes the whole printable page (HTML, UTF-8,\n"
          "lines ended by CR LF, the same bytes as the game's \"print_temp.htm\") to\n"
          "standard output, with the English title and credit lines. Blank lines are\n"
-         "skipped; no position line, a second one or an invalid one gives a message\n"
-         "and exit status 2.\n"
+         "skipped; no position line, a second one, an invalid one or one longer than\n"
+         "65536 bytes gives a message and exit status 2.\n"
          "\n"
          "  --style S  \"normal\" (the default): open cells print empty;\n"
          "             \"candidates\": open cells print their candidates\n"
