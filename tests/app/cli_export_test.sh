@@ -52,6 +52,8 @@ status 2
 velmar-cli copy: standard input line 2: line too long" "$out
 $(cat "$err")"
 rm -f "$err"
+# An endless line is refused at once, not read to its end.
+check "endless line" 2 "$(timeout 20 "$cli" copy </dev/zero >/dev/null 2>&1; echo $?)"
 check "folder as input" "velmar-cli print: error while reading standard input: Is a directory" \
     "$("$cli" print </ 2>&1 >/dev/null)"
 check "page title" "<font size=5>Sudoku</font><br>" "$(echo "$line" | "$cli" print | sed -n 13p | tr -d '\r')"
