@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // velmar: the game. `velmar --screenshot FILE [--new-game LEVEL]` starts as
 // usual, optionally deals a game, saves a picture of the window and exits.
+#include "ui/game_files_controller.h"
 #include "ui/main_window.h"
+#include "ui/quit_signals.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -63,6 +65,7 @@ int main(int argc, char* argv[]) {
     // Names the installed desktop entry, so Wayland shows its icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Velmar"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    velmar::QuitOnTerminationSignals();
 
     QCommandLineParser parser;
     parser.addHelpOption();
@@ -83,6 +86,7 @@ int main(int argc, char* argv[]) {
                                  : QString();
 
     velmar::TForm1 window;
+    if (parser.isSet(screenshot)) window.gameFiles()->LeaveLastGameAlone();
     if (parser.isSet(newGame)) {
         bool ok = false;
         const int level = parser.value(newGame).toInt(&ok);

@@ -27,6 +27,10 @@ PlaySession::PlaySession(const PuzzleBank& bank, Random& random)
 }
 
 void PlaySession::Flush() {
+    if (frmstep_.Revision() != reportedLog_) {
+        reportedLog_ = frmstep_.Revision();
+        pending_ |= kChangedLog;
+    }
     const unsigned changes = pending_;
     pending_ = 0;
     if (listener_ && changes != 0) listener_->SessionChanged(changes);

@@ -15,11 +15,15 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmar {
 
 class PuzzleBank;
 class Random;
+struct GameFile;
+struct SavedGame;
+enum class GameFileUse;
 
 enum class OperationMode { PencilAndPaper, AllCandidates, PartCandidates };
 enum class StepMove { First, Back, Next, Last };
@@ -36,6 +40,7 @@ enum SessionChange : unsigned {
     kChangedFinish = 1u << 5,   // the finish badge
     kChangedCommands = 1u << 6, // branch buttons, marking, auto update
     kChangedGame = 1u << 7,     // a game was loaded: level, board enabled
+    kChangedLog = 1u << 8,      // the step log's entries (what the last-game file keeps)
 };
 
 // The Enabled states of Start, Accept and Reject Branch.
@@ -168,6 +173,25 @@ class PlaySession {
     // The board as a new step when it differs from the step shown.
     void RecordStep();
 
+    // Game files, each read and checked whole before it reaches the session,
+    // so a load never stops half way. The game in play as a last-game or
+    // replay file.
+    GameFile CurrentGameFile() const;
+    // Whether there is a game to keep: not before the first game started.
+    bool HasGameToSave() const;
+    // Continue or Load Replay: a new game whose log is the file's steps, the
+    // board showing the last one as Last Step does.
+    void LoadGameFile(const GameFile& file, GameFileUse use);
+    // The board as a saved game of that name and level.
+    SavedGame CurrentSavedGame(std::string_view name, int level) const;
+    // A saved game in play: a new log from its position; its candidates are
+    // kept ("All Candidates") only when the player edited all of them.
+    void OpenSavedGame(const SavedGame& game);
+    // Before the board is copied as text: every empty cell that is not a
+    // given gets its computed candidates, recorded as a step like any change
+    // of the board. False when nothing changed (or no game is loaded).
+    bool FillBeforeCopy();
+
     // New colours and fonts for the board (the appearance settings).
     void SetProperties(const BoardProperties& properties);
 
@@ -203,12 +227,15 @@ class PlaySession {
     void ApplyMarksNow();
     void SetStepButtons(const StepButtons& buttons);
     void SetClock(bool running, bool fromZero);
+    void ResumeGame(std::string_view givens, std::string_view solution, int level,
+                    std::vector<std::string> steps);
 
     const PuzzleBank& bank_;
     Random& random_;
     SessionListener* listener_ = nullptr;
     unsigned pending_ = 0;
     int depth_ = 0;
+    std::uint64_t reportedLog_ = 0; // the log revision last reported
 
     TQJ QJ1_;
     BoardDisplay board_;

@@ -132,6 +132,7 @@ void PlaySession::CountDigits() {
 }
 
 void PlaySession::RecordStep() {
+    const Batch batch(*this); // a step recorded from outside is reported too
     frmstep_.RecordStep(board_.cells());
     SetStepButtons(frmstep_.RecordButtons());
 }

@@ -20,6 +20,7 @@ const std::string& StepLog::EntryAt(int index) const {
 
 void StepLog::StartLog(std::string_view line) {
     entries_.clear();
+    ++revision_;
     RecordStep(line);
     cursor_ = 0;
 }
@@ -33,6 +34,7 @@ bool StepLog::RecordStep(std::string_view line) {
     if (line == EntryAt(cursor_) && !entries_.empty()) return false;
     TruncateAfter(cursor_);
     entries_.emplace_back(line);
+    ++revision_;
     cursor_ = LastIndex();
     return true;
 }
@@ -43,12 +45,16 @@ bool StepLog::RecordStep(const BoardCells& board) {
 
 void StepLog::TruncateAfter(int index) {
     const int keep = std::max(index + 1, 0);
-    if (keep < static_cast<int>(entries_.size())) entries_.resize(static_cast<std::size_t>(keep));
+    if (keep < static_cast<int>(entries_.size())) {
+        entries_.resize(static_cast<std::size_t>(keep));
+        ++revision_;
+    }
     cursor_ = std::clamp(cursor_, 0, std::max(LastIndex(), 0));
 }
 
 void StepLog::LoadEntries(std::vector<std::string> entries) {
     entries_ = std::move(entries);
+    ++revision_;
     cursor_ = std::max(LastIndex(), 0);
 }
 

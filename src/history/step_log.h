@@ -35,6 +35,9 @@ class StepLog {
     // Entry i, or "" for an index outside the log.
     const std::string& EntryAt(int index) const;
     const std::string& Current() const { return EntryAt(cursor_); }
+    // Counts the changes to the entries (not to the cursor), so a watcher
+    // can tell whether the log needs writing again.
+    std::uint64_t Revision() const { return revision_; }
 
     // A new game: the log becomes the one position, cursor 0.
     void StartLog(std::string_view line);
@@ -68,6 +71,7 @@ class StepLog {
 
     std::vector<std::string> entries_;
     std::int32_t cursor_ = 0;
+    std::uint64_t revision_ = 0;
 };
 
 } // namespace velmar

@@ -1,352 +1,313 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Candidate masks with naked and hidden singles to a fixed point; copies of
-// the grid make the search's undo.
+// The grid representation and its propagation.
+//
+// A digit's board holds, band by band, the cells that may still take it. In
+// one band a digit takes exactly one cell of each of the three rows and of
+// each of the three boxes, so the rows go to the boxes by a permutation. Cut
+// the band into nine triads (a row's three cells inside one box): the digit
+// can only use a triad that lies on some permutation of non-empty triads.
+// Shrinking a band to those triads is one table look-up; it finds hidden
+// singles in rows and boxes, pointing and claiming inside the band, and an
+// impossible band. A row left with one cell places the digit there: the cell
+// leaves the other digits' boards and its column leaves the digit's other
+// bands. Naked singles and empty cells come from counting, bit-sliced, how
+// many boards hold each cell. Only the boards that changed are shrunk again.
+// When nothing is left to do, the stacks of the digits that changed are
+// shrunk the same way (in a stack the columns go to the bands by a
+// permutation), which finds hidden singles in columns and pointing and
+// claiming along them.
+//
+// The public place() propagates plain naked and hidden singles instead,
+// because callers read the candidates it leaves.
 #include "solver/bit_grid.h"
 
-#include <algorithm>
+#include "solver/band_masks.h"
+
+#include <array>
 #include <bit>
+#include <cstring>
 
 namespace velmar::solver {
 
 namespace {
 
-constexpr std::uint16_t kAll = 0x1FF;
+// Row of nine cells -> the boxes (bits 0..2) where it has a cell.
+constexpr auto kTriadsOfRow = table<std::uint8_t, 512>([](std::uint32_t row) {
+    std::uint8_t boxes = 0;
+    for (int box = 0; box < 3; ++box)
+        if (row & (7u << (3 * box))) boxes = static_cast<std::uint8_t>(boxes | 1u << box);
+    return boxes;
+});
 
-struct Tables {
-    std::array<std::array<std::uint8_t, 20>, 81> peers{};
-    std::array<std::array<std::uint8_t, 9>, 27> units{}; // rows, columns, boxes
-    std::array<std::array<std::uint8_t, 3>, 81> unitsOf{};
-    std::array<std::uint32_t, 81> unitBits{};
-    std::array<std::array<std::uint64_t, 2>, 81> peerBits{};
-    // The 54 places where a row or column crosses a box: its three cells, the
-    // six other cells of the line and the six other cells of the box.
-    struct Crossing {
-        std::array<std::uint8_t, 3> cells;
-        std::array<std::uint8_t, 6> lineRest;
-        std::array<std::uint8_t, 6> boxRest;
-    };
-    std::array<Crossing, 54> crossings{};
-
-    Tables() {
-        for (int i = 0; i < 9; ++i) {
-            for (int j = 0; j < 9; ++j) {
-                units[i][j] = static_cast<std::uint8_t>(i * 9 + j);
-                units[9 + i][j] = static_cast<std::uint8_t>(j * 9 + i);
-                const int r = (i / 3) * 3 + j / 3;
-                const int c = (i % 3) * 3 + j % 3;
-                units[18 + i][j] = static_cast<std::uint8_t>(r * 9 + c);
-            }
-        }
-        for (int cell = 0; cell < 81; ++cell) {
-            const int r = cell / 9, c = cell % 9, b = (r / 3) * 3 + c / 3;
-            unitBits[cell] = (1u << r) | (1u << (9 + c)) | (1u << (18 + b));
-            unitsOf[cell] = {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(9 + c),
-                             static_cast<std::uint8_t>(18 + b)};
-            int n = 0;
-            for (int other = 0; other < 81; ++other) {
-                if (other == cell) continue;
-                const int orow = other / 9, ocol = other % 9;
-                if (orow == r || ocol == c || (orow / 3) * 3 + ocol / 3 == b) {
-                    peers[cell][n++] = static_cast<std::uint8_t>(other);
-                    peerBits[cell][other / 64] |= std::uint64_t{1} << (other % 64);
-                }
-            }
-        }
-        int k = 0;
-        for (int isColumn = 0; isColumn < 2; ++isColumn) {
-            for (int line = 0; line < 9; ++line) {
-                for (int third = 0; third < 3; ++third) {
-                    auto at = [&](int along) {
-                        return static_cast<std::uint8_t>(isColumn ? along * 9 + line
-                                                                  : line * 9 + along);
-                    };
-                    Crossing& x = crossings[k++];
-                    int nc = 0, nl = 0, nb = 0;
-                    for (int along = 0; along < 9; ++along) {
-                        if (along / 3 == third)
-                            x.cells[nc++] = at(along);
-                        else
-                            x.lineRest[nl++] = at(along);
-                    }
-                    const int box =
-                        18 + (isColumn ? (third * 3 + line / 3) : (line / 3 * 3 + third));
-                    for (std::uint8_t cell : units[box]) {
-                        if (std::find(x.cells.begin(), x.cells.end(), cell) == x.cells.end())
-                            x.boxRest[nb++] = cell;
-                    }
-                }
-            }
-        }
+// Triad matrix (bit 3 * row + box) -> the triads lying on a permutation of
+// non-empty triads; 0 when there is none.
+constexpr auto kMatchedTriads = table<std::uint16_t, 512>([](std::uint32_t triads) {
+    constexpr int perms[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+    std::uint32_t kept = 0;
+    for (const auto& perm : perms) {
+        std::uint32_t used = 0;
+        for (int row = 0; row < 3; ++row) used |= 1u << (3 * row + perm[row]);
+        if ((triads & used) == used) kept |= used;
     }
-};
+    return static_cast<std::uint16_t>(kept);
+});
 
-const Tables kTables;
-inline const Tables& tables() {
-    return kTables;
-}
+// Triad matrix -> the band cells of those triads.
+constexpr auto kTriadCells = table<std::uint32_t, 512>([](std::uint32_t triads) {
+    std::uint32_t cells = 0;
+    for (int t = 0; t < 9; ++t)
+        if (triads & (1u << t)) cells |= 7u << (9 * (t / 3) + 3 * (t % 3));
+    return cells;
+});
 
-int lowestDigit(std::uint16_t mask) {
-    return std::countr_zero(mask) + 1;
-}
+// A row with exactly one cell -> that cell, else 0.
+constexpr auto kLoneCell = table<std::uint16_t, 512>([](std::uint32_t row) {
+    return static_cast<std::uint16_t>(std::popcount(row) == 1 ? row : 0);
+});
 
-int bitCount(std::uint16_t mask) {
-    static const auto table = [] {
-        std::array<std::uint8_t, 512> counts{};
-        for (int m = 1; m < 512; ++m)
-            counts[m] = static_cast<std::uint8_t>(counts[m >> 1] + (m & 1));
-        return counts;
-    }();
-    return table[mask];
+// Takes `cells` from the nine boards; returns a bit per board that had one
+// of them. Four boards at a time: this runs for every cell placed.
+std::uint32_t strikeNine(std::uint32_t* boards, std::uint32_t cells) {
+    using Lanes = std::uint32_t __attribute__((vector_size(16)));
+    Lanes low, high;
+    std::memcpy(&low, boards, sizeof low);
+    std::memcpy(&high, boards + 4, sizeof high);
+    const Lanes had = (reinterpret_cast<Lanes>((low & cells) != 0) & Lanes{1, 2, 4, 8}) |
+                      (reinterpret_cast<Lanes>((high & cells) != 0) & Lanes{16, 32, 64, 128});
+    low &= ~cells;
+    high &= ~cells;
+    std::memcpy(boards, &low, sizeof low);
+    std::memcpy(boards + 4, &high, sizeof high);
+    const std::uint32_t last = static_cast<std::uint32_t>((boards[8] & cells) != 0) << 8;
+    boards[8] &= ~cells;
+    return had[0] | had[1] | had[2] | had[3] | last;
 }
 
 } // namespace
 
-std::uint32_t BitGrid::unitMask(int cell) {
-    return tables().unitBits[cell];
+BitGrid::BitGrid() {
+    cand_.fill(kAllBand);
+    open_.fill(kAllBand);
 }
 
-BitGrid::BitGrid() {
-    cand_.fill(kAll);
-    value_.fill(0);
-    unitPlaced_.fill(0);
+int BitGrid::value(int cell) const {
+    const int band = cell / 27;
+    const std::uint32_t bit = 1u << (cell % 27);
+    if (open_[band] & bit) return 0;
+    for (int d = 0; d < 9; ++d)
+        if (cand_[board(d, band)] & bit) return d + 1;
+    return 0;
+}
+
+std::uint16_t BitGrid::candidates(int cell) const {
+    const int band = cell / 27, at = cell % 27;
+    if (!(open_[band] >> at & 1)) return 0;
+    std::uint16_t mask = 0;
+    for (int d = 0; d < 9; ++d)
+        mask = static_cast<std::uint16_t>(mask | (cand_[board(d, band)] >> at & 1) << d);
+    return mask;
 }
 
 std::string BitGrid::digits() const {
     std::string out(81, '0');
-    for (int i = 0; i < 81; ++i) out[i] = static_cast<char>('0' + value_[i]);
+    for (int d = 0; d < 9; ++d) {
+        for (int band = 0; band < 3; ++band) {
+            for (std::uint32_t left = cand_[board(d, band)] & ~open_[band]; left; left &= left - 1)
+                out[27 * band + std::countr_zero(left)] = static_cast<char>('1' + d);
+        }
+    }
     return out;
 }
 
-// Sets the digit and strikes it from the peers; cells left with one candidate
-// are queued. False on a contradiction.
+void BitGrid::strike(int b, std::uint32_t cells) {
+    const std::uint32_t before = cand_[b];
+    cand_[b] = before & ~cells;
+    dirty_ |= static_cast<std::uint32_t>(cand_[b] != before) << b;
+}
+
+// Places `digit` in `cells` of `band`: open cells holding the digit whose
+// row and box peers in the band have lost it already (true after a shrink).
+void BitGrid::settle(int digit, int band, std::uint32_t cells) {
+    std::uint32_t* boards = &cand_[board(0, band)];
+    const std::uint32_t own = boards[digit];
+    const std::uint32_t hit = strikeNine(boards, cells);
+    boards[digit] = own;
+    dirty_ |= (hit & ~(1u << digit)) << board(0, band);
+    const std::uint32_t column = columnsOf(cells) * kColumnInBand;
+    strike(board(digit, nextBand(band)), column);
+    strike(board(digit, lastBand(band)), column);
+    open_[band] &= ~cells;
+}
+
+// Places `digit` in `cells` of `band`: open cells holding the digit, no two
+// of them peers.
+void BitGrid::fix(int digit, int band, std::uint32_t cells) {
+    std::uint32_t peers = 0;
+    for (std::uint32_t left = cells; left; left &= left - 1)
+        peers |= kBandPeers[std::countr_zero(left)];
+    strike(board(digit, band), peers & ~cells);
+    settle(digit, band, cells);
+}
+
+// Digit 1..9 into an open cell that still has it; the caller propagates.
 bool BitGrid::assign(int cell, int digit) {
-    const std::uint16_t bit = static_cast<std::uint16_t>(1u << (digit - 1));
-    if (value_[cell] != 0) return value_[cell] == digit;
-    if (!(cand_[cell] & bit)) return false;
-    const Tables& t = tables();
-    for (std::uint8_t unit : t.unitsOf[cell]) {
-        if (unitPlaced_[unit] & bit) return false;
-        unitPlaced_[unit] |= bit;
-    }
-    value_[cell] = static_cast<std::uint8_t>(digit);
-    cand_[cell] = 0;
-    ++placed_;
-    dirty_ |= unitMask(cell);
-    for (std::uint8_t peer : t.peers[cell]) {
-        std::uint16_t& mask = cand_[peer];
-        if (!(mask & bit)) continue;
-        mask &= static_cast<std::uint16_t>(~bit);
-        if (mask == 0) return false;
-        dirty_ |= unitMask(peer);
-        if ((mask & (mask - 1)) == 0) queue_[queueLength_++] = peer;
-    }
+    const int band = cell / 27;
+    const std::uint32_t bit = 1u << (cell % 27);
+    if (!(open_[band] & bit)) return value(cell) == digit;
+    if (!(cand_[board(digit - 1, band)] & bit)) return false;
+    fix(digit - 1, band, bit);
     return true;
 }
 
-bool BitGrid::hiddenSingles(bool& changed) {
-    const Tables& t = tables();
+bool BitGrid::shrinkDirtyBands() {
+    std::uint32_t shrunk = 0;
     while (dirty_) {
-        const int u = std::countr_zero(dirty_);
+        const int b = std::countr_zero(dirty_);
         dirty_ &= dirty_ - 1;
-        std::uint16_t once = 0, twice = 0;
-        for (std::uint8_t cell : t.units[u]) {
-            const std::uint16_t m = cand_[cell];
-            twice |= once & m;
-            once |= m;
+        shrunk |= 1u << b;
+        const int band = b >= 18 ? 2 : b >= 9 ? 1 : 0;
+        std::uint32_t cells = cand_[b];
+        const std::uint32_t triads = kTriadsOfRow[cells & kRow] |
+                                     kTriadsOfRow[cells >> 9 & kRow] << 3 |
+                                     kTriadsOfRow[cells >> 18] << 6;
+        const std::uint32_t kept = kMatchedTriads[triads];
+        if (!kept) return false;
+        cells &= kTriadCells[kept];
+        cand_[b] = cells;
+        const std::uint32_t lone = (kLoneCell[cells & kRow] | kLoneCell[cells >> 9 & kRow] << 9 |
+                                    static_cast<std::uint32_t>(kLoneCell[cells >> 18]) << 18) &
+                                   open_[band];
+        if (lone) settle(b - board(0, band), band, lone);
+    }
+    stacksDirty_ |= (shrunk | shrunk >> 9 | shrunk >> 18) & 0x1FF;
+    return true;
+}
+
+// Cells left with one candidate get it; false when an open cell has none.
+bool BitGrid::nakedSingles(bool& changed) {
+    for (int band = 0; band < 3; ++band) {
+        if (!open_[band]) continue;
+        std::uint32_t once = 0, twice = 0;
+        for (int d = 0; d < 9; ++d) {
+            const std::uint32_t cells = cand_[board(d, band)];
+            twice |= once & cells;
+            once |= cells;
         }
-        if ((once | unitPlaced_[u]) != kAll) return false; // a digit has no place left
-        std::uint16_t single = static_cast<std::uint16_t>(once & ~twice);
-        while (single) {
-            const std::uint16_t bit = single & static_cast<std::uint16_t>(-single);
-            single &= static_cast<std::uint16_t>(single - 1);
-            for (std::uint8_t cell : t.units[u]) {
-                if (cand_[cell] & bit) {
-                    if (!assign(cell, lowestDigit(bit))) return false;
-                    changed = true;
-                    break;
-                }
+        if (open_[band] & ~once) return false;
+        const std::uint32_t singles = open_[band] & ~twice;
+        if (!singles) continue;
+        changed = true;
+        for (int d = 0; d < 9; ++d) {
+            for (std::uint32_t left = singles & cand_[board(d, band)]; left; left &= left - 1) {
+                // An earlier single of this digit may have taken the cell's
+                // last candidate; the next count finds it empty.
+                const std::uint32_t bit = left & (0u - left);
+                if (cand_[board(d, band)] & bit) fix(d, band, bit);
             }
         }
     }
     return true;
 }
 
-bool BitGrid::strike(int cell, std::uint16_t digits, bool& changed) {
-    std::uint16_t& mask = cand_[cell];
-    if (!(mask & digits)) return true;
-    mask &= static_cast<std::uint16_t>(~digits);
-    changed = true;
-    if (mask == 0) return false;
-    dirty_ |= unitMask(cell);
-    if ((mask & (mask - 1)) == 0) queue_[queueLength_++] = static_cast<std::uint8_t>(cell);
+// Digits with one place left in a unit go there; false when a digit has no
+// place left in a unit.
+bool BitGrid::hiddenSingles(bool& changed) {
+    auto place = [&](int d, int band, std::uint32_t lone) {
+        for (lone &= open_[band]; lone; lone &= lone - 1) {
+            // An earlier single may have taken this one's place; the next
+            // round finds its unit empty.
+            const std::uint32_t bit = lone & (0u - lone);
+            if (cand_[board(d, band)] & bit) {
+                fix(d, band, bit);
+                changed = true;
+            }
+        }
+    };
+    for (int d = 0; d < 9; ++d) {
+        for (int band = 0; band < 3; ++band) {
+            const std::uint32_t cells = cand_[board(d, band)];
+            std::uint32_t lone = 0;
+            for (int i = 0; i < 3; ++i) {
+                const std::uint32_t row = cells >> (9 * i) & kRow;
+                const std::uint32_t box = cells & kBoxInBand << (3 * i);
+                if (!row || !box) return false;
+                lone |= static_cast<std::uint32_t>(kLoneCell[row]) << (9 * i);
+                if (!(box & (box - 1))) lone |= box;
+            }
+            place(d, band, lone);
+        }
+        const std::uint32_t x0 = cand_[board(d, 0)], x1 = cand_[board(d, 1)],
+                            x2 = cand_[board(d, 2)];
+        // Per place in a band: held in some band, in two or more bands.
+        const std::uint32_t some = x0 | x1 | x2, more = (x0 & x1) | (x0 & x2) | (x1 & x2);
+        const std::uint32_t r0 = some & kRow, r1 = some >> 9 & kRow, r2 = some >> 18;
+        if ((r0 | r1 | r2) != kRow) return false;
+        const std::uint32_t lone = kRow & ~(columnsOf(more) | (r0 & r1) | (r0 & r2) | (r1 & r2));
+        for (int band = 0; band < 3; ++band)
+            place(d, band, cand_[board(d, band)] & lone * kColumnInBand);
+    }
     return true;
 }
 
-// Where a digit of a box lies on one line only, the rest of the line loses it;
-// where a digit of a line lies in one box only, the rest of the box loses it.
-bool BitGrid::lockedCandidates(bool& changed) {
-    for (const auto& x : tables().crossings) {
-        const std::uint16_t here = cand_[x.cells[0]] | cand_[x.cells[1]] | cand_[x.cells[2]];
-        if (!here) continue;
-        std::uint16_t line = 0, box = 0;
-        for (int i = 0; i < 6; ++i) {
-            line |= cand_[x.lineRest[i]];
-            box |= cand_[x.boxRest[i]];
+// The band shrinking turned on its side: in each stack the three columns go
+// to the three bands by a permutation. Finds hidden singles in columns (with
+// the band shrinking that follows) and pointing and claiming along columns.
+bool BitGrid::shrinkStacks(bool& changed) {
+    for (; stacksDirty_; stacksDirty_ &= stacksDirty_ - 1) {
+        const int d = std::countr_zero(stacksDirty_);
+        std::array<std::uint32_t, 3> occupied{}; // columns (bits 0..8) with cells, per band
+        for (int band = 0; band < 3; ++band) occupied[band] = columnsOf(cand_[board(d, band)]);
+        std::array<std::uint32_t, 3> allowed{};
+        for (int stack = 0; stack < 3; ++stack) {
+            const int shift = 3 * stack;
+            const std::uint32_t triads = (occupied[0] >> shift & 7) |
+                                         (occupied[1] >> shift & 7) << 3 |
+                                         (occupied[2] >> shift & 7) << 6;
+            const std::uint32_t kept = kMatchedTriads[triads];
+            if (!kept) return false;
+            for (int band = 0; band < 3; ++band) allowed[band] |= (kept >> (3 * band) & 7) << shift;
         }
-        const std::uint16_t pointing = here & static_cast<std::uint16_t>(~box) & line;
-        const std::uint16_t claiming = here & static_cast<std::uint16_t>(~line) & box;
-        for (int i = 0; i < 6; ++i) {
-            if (pointing && !strike(x.lineRest[i], pointing, changed)) return false;
-            if (claiming && !strike(x.boxRest[i], claiming, changed)) return false;
+        for (int band = 0; band < 3; ++band) {
+            const int b = board(d, band);
+            const std::uint32_t before = cand_[b];
+            cand_[b] &= allowed[band] * kColumnInBand;
+            if (cand_[b] != before) {
+                dirty_ |= 1u << b;
+                changed = true;
+            }
         }
     }
     return true;
 }
 
-bool BitGrid::propagate(bool withCrossings) {
+bool BitGrid::singlesClosure() {
     for (;;) {
-        while (queueLength_ > 0) {
-            const int cell = queue_[--queueLength_];
-            if (value_[cell] != 0) continue;
-            if (cand_[cell] == 0) return false;
-            if (!assign(cell, lowestDigit(cand_[cell]))) return false;
-        }
         bool changed = false;
-        if (!hiddenSingles(changed)) return false;
-        if (changed || queueLength_ > 0) continue;
-        // Locked candidates pay off once on the givens; inside the search the
-        // extra scans cost more than the guesses they save.
-        if (!withCrossings) return true;
-        if (!lockedCandidates(changed)) return false;
-        if (!changed && queueLength_ == 0) return true;
+        if (!nakedSingles(changed) || !hiddenSingles(changed)) return false;
+        if (!changed) return true;
+    }
+}
+
+bool BitGrid::propagate() {
+    for (;;) {
+        bool changed = false;
+        if (!shrinkDirtyBands() || !nakedSingles(changed)) return false;
+        if (changed) continue;
+        if (!shrinkStacks(changed)) return false;
+        if (!changed) return true;
     }
 }
 
 bool BitGrid::place(int cell, int digit) {
-    queueLength_ = 0;
-    return assign(cell, digit) && propagate(false);
+    return assign(cell, digit) && singlesClosure();
 }
 
 bool BitGrid::loadGivens(const std::string& puzzle) {
-    queueLength_ = 0;
     for (int i = 0; i < 81 && i < static_cast<int>(puzzle.size()); ++i) {
         const char ch = puzzle[i];
         if (ch >= '1' && ch <= '9' && !assign(i, ch - '0')) return false;
     }
-    return propagate(true);
-}
-
-// The open cell with the fewest candidates; among cells with two, the one
-// with most two-candidate peers, whose guess settles the most.
-int BitGrid::branchCell() const {
-    int best = -1, bestCount = 10;
-    std::array<std::uint64_t, 2> pairs{};
-    for (int i = 0; i < 81; ++i) {
-        if (value_[i] != 0) continue;
-        const int n = bitCount(cand_[i]);
-        if (n == 2) pairs[i / 64] |= std::uint64_t{1} << (i % 64);
-        if (n < bestCount) {
-            best = i;
-            bestCount = n;
-        }
-    }
-    if (bestCount != 2) return best;
-    int bestScore = -1;
-    for (int half = 0; half < 2; ++half) {
-        for (std::uint64_t left = pairs[half]; left; left &= left - 1) {
-            const int i = half * 64 + std::countr_zero(left);
-            const auto& peers = tables().peerBits[i];
-            const int score =
-                std::popcount(pairs[0] & peers[0]) + std::popcount(pairs[1] & peers[1]);
-            if (score > bestScore) {
-                bestScore = score;
-                best = i;
-            }
-        }
-    }
-    return best;
-}
-
-// Overwrites this grid: the last candidate of each branch cell is tried in
-// place instead of on a copy.
-int BitGrid::countFrom(int limit, std::string* solution, int found) {
-    for (;;) {
-        if (complete()) {
-            if (found == 0 && solution) *solution = digits();
-            return found + 1;
-        }
-        const int best = branchCell();
-        std::uint16_t mask = cand_[best];
-        for (;;) {
-            const int digit = lowestDigit(mask);
-            mask &= static_cast<std::uint16_t>(mask - 1);
-            if (!mask) {
-                if (!place(best, digit)) return found;
-                break;
-            }
-            BitGrid next = *this;
-            if (next.place(best, digit)) found = next.countFrom(limit, solution, found);
-            if (found >= limit) return found;
-        }
-    }
-}
-
-int BitGrid::countSolutions(int limit, std::string* solution) const {
-    BitGrid grid = *this;
-    return grid.countFrom(limit, solution, 0);
-}
-
-// Row-major search, lowest digit first: the first complete grid it meets is
-// the least solution. Gives up (-1) after `budget` guesses.
-int BitGrid::orderedSearch(int& budget, std::string& solution) const {
-    if (complete()) {
-        solution = digits();
-        return 1;
-    }
-    int cell = 0;
-    while (value_[cell] != 0) ++cell;
-    for (std::uint16_t mask = cand_[cell]; mask; mask &= static_cast<std::uint16_t>(mask - 1)) {
-        if (--budget < 0) return -1;
-        BitGrid next = *this;
-        if (!next.place(cell, lowestDigit(mask))) continue;
-        const int found = next.orderedSearch(budget, solution);
-        if (found != 0) return found;
-    }
-    return 0;
-}
-
-bool BitGrid::leastSolution(std::string& solution) const {
-    // Most puzzles with several solutions give their least one to a plain
-    // row-major search at once; a short budget keeps the rare hard case from
-    // trapping it.
-    int budget = 200;
-    const int quick = orderedSearch(budget, solution);
-    if (quick >= 0) return quick == 1;
-
-    // Otherwise walk the cells in order, each time keeping the lowest digit
-    // that still leaves a solution. A known solution bounds the digits worth
-    // testing, and each test is a fast most-constrained-first search.
-    std::string known;
-    if (countSolutions(1, &known) == 0) return false;
-    BitGrid grid = *this;
-    for (int cell = 0; cell < 81; ++cell) {
-        if (grid.value_[cell] != 0) continue;
-        const int bound = known[cell] - '0';
-        std::uint16_t mask = grid.cand_[cell] & static_cast<std::uint16_t>((1u << (bound - 1)) - 1);
-        while (mask) {
-            const int digit = lowestDigit(mask);
-            mask &= static_cast<std::uint16_t>(mask - 1);
-            BitGrid trial = grid;
-            std::string found;
-            if (trial.place(cell, digit) && trial.countSolutions(1, &found) > 0) {
-                known = found;
-                break;
-            }
-        }
-        if (!grid.place(cell, known[cell] - '0')) return false; // cannot happen: known solves it
-    }
-    solution = grid.digits();
-    return true;
+    return propagate();
 }
 
 } // namespace velmar::solver

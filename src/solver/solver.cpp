@@ -63,7 +63,7 @@ std::string mirrored(std::string text) {
     return text;
 }
 
-// Least solution of normalised givens known to agree with each other.
+// Least solution of normalised givens; false when they conflict or have none.
 bool leastOf(const std::string& digits, std::string& solution) {
     solver::BitGrid grid;
     return grid.loadGivens(digits) && grid.leastSolution(solution);
@@ -72,16 +72,16 @@ bool leastOf(const std::string& digits, std::string& solution) {
 UniquenessReport uniqueness(std::string_view board, bool fullGridSolvesItself) {
     const std::string digits = normalise(board);
     UniquenessReport report;
-    if (!CheckGivens(digits)) return report; // blanks are '0', so CheckGivens skips them
     if (!hasBlank(digits)) {
         // A full board is no puzzle for the search; the import dialog takes an
         // agreeing full grid as its own solution.
-        if (fullGridSolvesItself) {
+        if (fullGridSolvesItself && CheckGivens(digits)) {
             report.result = kOneSolution;
             report.first = digits;
         }
         return report;
     }
+    // Loading refuses conflicting givens.
     solver::BitGrid grid;
     std::string any;
     if (!grid.loadGivens(digits)) return report;
@@ -120,8 +120,8 @@ bool CheckGivens(std::string_view puzzle) {
 SolveResult SolveString(std::string_view puzzle) {
     SolveResult result;
     result.grid = normalise(puzzle);
-    // A full board is not searched, and conflicting givens have no solution.
-    if (!hasBlank(result.grid) || !CheckGivens(result.grid)) return result;
+    // A full board is not searched; loading refuses conflicting givens.
+    if (!hasBlank(result.grid)) return result;
     std::string solution;
     if (leastOf(result.grid, solution)) {
         result.status = 0;

@@ -6,6 +6,7 @@
 #include "bank/puzzle_bank.h"
 #include "model/random.h"
 #include "ui/appearance_apply.h"
+#include "ui/board_picture.h"
 #include "ui/appearance_dialog.h"
 #include "ui/board_widget.h"
 #include "ui/candidate_tile.h"
@@ -13,12 +14,15 @@
 #include "ui/color_grid.h"
 #include "ui/data_folder.h"
 #include "ui/digit_counter.h"
+#include "ui/game_files_controller.h"
+#include "ui/export_controller.h"
 #include "ui/history_controller.h"
 #include "ui/import_controller.h"
 #include "ui/keyboard_controller.h"
 #include "ui/play_controller.h"
 #include "ui/prompter.h"
 #include "ui/qt_settings_store.h"
+#include "ui/saved_games_controller.h"
 #include "ui/solution_viewers.h"
 #include "ui/time_label.h"
 #include "ui/ui_text.h"
@@ -46,8 +50,7 @@ namespace {
 
 // Client-area geometry of the classic window.
 constexpr int kTopBarHeight = 29;
-constexpr QRect kBoardFrame(6, 31, 466, 462);
-constexpr QPoint kBoardInFrame(25, 20);
+constexpr QPoint kBoardFrameAt(6, 31);
 constexpr int kPanelLeft = 476;
 constexpr int kPanelWidth = 114;
 constexpr int kBottomBarTop = 495;
@@ -61,20 +64,7 @@ class BoardFrame : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.setPen(palette().color(QPalette::Mid));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-        QFont f = font();
-        f.setBold(true);
-        f.setPointSize(9);
-        p.setFont(f);
-        p.setPen(palette().color(QPalette::WindowText));
-        for (int i = 1; i <= 9; ++i) {
-            const QRect cell = TPICSD33::CellRect(i, i).translated(kBoardInFrame);
-            p.drawText(QRect(cell.left(), 1, cell.width(), kBoardInFrame.y() - 2), Qt::AlignCenter,
-                       QString::number(i));
-            p.drawText(QRect(1, cell.top(), kBoardInFrame.x() - 2, cell.height()), Qt::AlignCenter,
-                       QString(QChar('A' + i - 1)));
-        }
+        PaintBoardFrame(p, BoardPanelStyle::FromPalette(palette(), font()));
     }
 };
 
@@ -126,8 +116,11 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     play_ = new PlayController(*this, session_, this);
     historyControl_ = new HistoryController(*this, session_, this);
     check_ = new CheckController(*this, session_, this);
+    export_ = new ExportController(*this, session_, this);
     import_ = new ImportController(*this, session_, this);
     keyboard_ = new KeyboardController(*this, session_, this);
+    gameFiles_ = new GameFilesController(*this, session_, this);
+    savedGames_ = new SavedGamesController(*this, session_, this);
     MainWindowCreate();
 }
 
@@ -145,10 +138,10 @@ void TForm1::BuildLayout() {
     setCentralWidget(client_);
 
     boardFrame_ = new BoardFrame(client_);
-    boardFrame_->setGeometry(kBoardFrame);
+    boardFrame_->setGeometry(QRect(kBoardFrameAt, kBoardPanelSize));
     sd991_ = new TPICSD33(boardFrame_);
     sd991_->setObjectName(QStringLiteral("sd991"));
-    sd991_->move(kBoardInFrame);
+    sd991_->move(kBoardInPanel);
     sd991_->Show(session_.board());
 
     grpshowcandidates_ = new QGroupBox(client_);

@@ -33,12 +33,15 @@ class QToolButton;
 namespace velmar {
 
 class CheckController;
+class GameFilesController;
+class ExportController;
 class HistoryController;
 class ImportController;
 class KeyboardController;
 class PlayController;
 class Prompter;
 class PuzzleBank;
+class SavedGamesController;
 class TColorGrid;
 class TFrmdas;
 class TPICSD33;
@@ -63,6 +66,8 @@ struct MainWindowServices {
 struct MoveHistoryHook {
     // Called when the window closes, to keep the game for the next start.
     std::function<void()> writeLastGame;
+    // Called when the step log's entries changed, so a kill loses no move.
+    std::function<void()> logChanged;
 };
 
 class TForm1 : public QMainWindow, private SessionListener {
@@ -110,9 +115,12 @@ class TForm1 : public QMainWindow, private SessionListener {
     Tfrmtile* tile() const { return frmtile_; }
     Tfrmda* solutionViewer() const { return frmda_; }
     TFrmdas* solutionsViewer() const { return Frmdas_; }
+    ExportController* exporter() const { return export_; }
     ImportController* importer() const { return import_; }
     TfrmAppearance* appearanceDialog() const { return frmAppearance_; }
     KeyboardController* keyboard() const { return keyboard_; }
+    GameFilesController* gameFiles() const { return gameFiles_; }
+    SavedGamesController* savedGames() const { return savedGames_; }
 
     MoveHistoryHook history;
 
@@ -164,8 +172,11 @@ class TForm1 : public QMainWindow, private SessionListener {
     PlayController* play_ = nullptr;
     HistoryController* historyControl_ = nullptr;
     CheckController* check_ = nullptr;
+    ExportController* export_ = nullptr;
     ImportController* import_ = nullptr;
     KeyboardController* keyboard_ = nullptr;
+    GameFilesController* gameFiles_ = nullptr;
+    SavedGamesController* savedGames_ = nullptr;
 
     std::vector<QAction*> actions_;
     std::vector<std::pair<std::string, QAction*>> menuItems_; // menus and items, in order

@@ -67,6 +67,7 @@ void TForm1::SessionChanged(unsigned changes) {
         sd991_->setEnabled(s.gameLoaded());
         RefreshLevelLabel();
     }
+    if ((changes & kChangedLog) && history.logChanged) history.logChanged();
 }
 
 void TForm1::MirrorCommands() {

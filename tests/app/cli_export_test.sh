@@ -1,6 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# velmar-cli copy and print: what they print, and how they refuse bad input.
+# velmar-cli copy, print and picture: what they write, and how they refuse bad
+# input.
 set -u
 cli=$1
 fail=0
@@ -61,4 +62,23 @@ check "blue placed digit, big paper" 1 \
     "$(echo "$line" | "$cli" print --size big | grep -c 'font-size: 70pt; color: blue; width: 115px')"
 check "two lines to print" 2 "$(printf '%s\n%s\n' "$line" "$line" | status "$cli" print)"
 check "nothing to print" 2 "$(status "$cli" print </dev/null)"
+
+# picture draws through velmar-picture, built with the game only.
+if [ -x "$(dirname "$cli")/velmar-picture" ]; then
+    dir=$(mktemp -d)
+    trap 'rm -rf "$dir"' EXIT
+    # The width and height of a PNG file: bytes 17..24, big-endian.
+    png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }'; }
+    echo "$line" | "$cli" picture --out "$dir/board.png" --scale 2
+    check "picture at scale 2" "932x924" "$(png_size "$dir/board.png")"
+    echo "$line" | "$cli" picture --out "$dir/board.JPG"
+    check "upper-case JPG gets BMP data" "BM" "$(head -c 2 "$dir/board.JPG")"
+    check "picture without --out" 2 "$(echo "$line" | status "$cli" picture)"
+    check "picture of an invalid line" 2 "$(echo "1,2" | status "$cli" picture --out "$dir/x.bmp")"
+    check "picture scale out of range" 2 "$(echo "$line" | status "$cli" picture --out "$dir/x.bmp" --scale 9)"
+    check "picture scale with a sign" 2 "$(echo "$line" | status "$cli" picture --out "$dir/x.bmp" --scale +2)"
+    check "nothing written after refusals" "" "$(ls "$dir" | grep x.bmp)"
+    check "picture into a missing folder" 2 \
+        "$(echo "$line" | status "$cli" picture --out "$dir/missing/x.png")"
+fi
 exit $fail

@@ -25,6 +25,7 @@ for file in bin/velmar bin/velmar-cli share/applications/$id.desktop share/metai
             share/man/man1/velmar-cli.1 share/man/man6/velmar.6; do
     [ -s "$prefix/$file" ] || fail "missing: $file"
 done
+[ -x "$prefix/libexec/velmar/velmar-picture" ] || fail "not a program: libexec/velmar/velmar-picture"
 for program in velmar velmar-cli; do
     [ -x "$prefix/bin/$program" ] || fail "not a program: bin/$program"
 done
@@ -47,6 +48,11 @@ grep -qx "Categories=Game;LogicGame;" "$desktop" || fail "$id.desktop is not in 
 grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$share/metainfo/$id.metainfo.xml" ||
     fail "the metainfo does not launch $id.desktop"
 "$prefix/bin/velmar-cli" --help >/dev/null || fail "the installed velmar-cli does not run"
+# velmar-cli picture finds its drawing program in the libexec folder.
+empty_board=$(printf '3,%.0s' $(seq 80))3
+echo "$empty_board" | QT_QPA_PLATFORM=offscreen "$prefix/bin/velmar-cli" picture --out "$prefix/board.bmp" ||
+    fail "the installed velmar-cli picture does not draw"
+[ "$(head -c 2 "$prefix/board.bmp" 2>/dev/null)" = BM ] || fail "the installed velmar-cli picture wrote no BMP"
 
 desktop-file-validate "$desktop" || fail "desktop-file-validate failed"
 appstreamcli validate --no-net --explain "$share/metainfo/$id.metainfo.xml" >"$prefix/appstream.log" 2>&1 ||

@@ -15,7 +15,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -72,6 +74,17 @@ inline bool ShowActive(TForm1& w) {
     w.show();
     QApplication::setActiveWindow(&w);
     return QTest::qWaitForWindowActive(&w);
+}
+
+// Runs answer on the modal window of that class once it is up, from inside
+// its event loop; a window that never comes leaves a failed check behind.
+template <typename Dialog, typename Answer> void WhenModal(Answer answer, int tries = 200) {
+    QTimer::singleShot(tries == 200 ? 0 : 10, [answer, tries] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog->isVisible()) return answer(*dialog);
+        if (tries > 0) return WhenModal<Dialog>(answer, tries - 1);
+        QFAIL("the modal window did not come");
+    });
 }
 
 } // namespace velmar::test

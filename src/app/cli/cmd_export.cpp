@@ -1,105 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // velmar-cli copy and print: a position line as the copy dialog's clipboard
 // text or as the printable page.
+#include "app/cli/board_input.h"
 #include "app/cli/command_lists.h"
 #include "app/cli/english_table.h"
 #include "board/board_cells.h"
 #include "exchange/clipboard_text.h"
 #include "exchange/fill_empty_cells.h"
 #include "exchange/printable_page.h"
-#include "history/position_line.h"
 #include "text/string_table.h"
-#include "text/trim.h"
 
 #include <algorithm>
-#include <functional>
 #include <iostream>
-#include <optional>
 
 namespace velmar::cli {
 
 namespace {
-
-// Calls `perBoard` for the board of every line of the files (or standard
-// input) that is not blank. A line that is no position line, or a file that
-// cannot be read, ends the run with a message naming the place.
-int ForEachBoard(
-    std::string_view command, const std::vector<std::string>& files,
-    const std::function<bool(const BoardCells& board, const std::string& where)>& perBoard) {
-    return readInputLines(command, files, [&](const InputLine& line, const InputPlace& place) {
-        if (line.overLong) return usageError(command, place.describe() + ": line too long");
-        if (TrimBlanks(line.text).empty()) return 0;
-        BoardCells board;
-        if (!ReadPositionLine(board, line.text))
-            return usageError(command, place.describe() + ": invalid position line");
-        return perBoard(board, place.describe()) ? 0 : kUsageError;
-    });
-}
-
-// Options of the form "--name VALUE" or "--name=VALUE", flags, and file
-// names; the value of each option is checked by the caller.
-struct Arguments {
-    std::vector<std::pair<std::string, std::string>> values;
-    std::vector<std::string> flags;
-    std::vector<std::string> files;
-};
-
-std::optional<Arguments> ParseArguments(std::string_view command,
-                                        const std::vector<std::string>& args,
-                                        const std::vector<std::string_view>& valueNames,
-                                        const std::vector<std::string_view>& flagNames) {
-    Arguments out;
-    const auto known = [](const std::vector<std::string_view>& names, std::string_view name) {
-        return std::find(names.begin(), names.end(), name) != names.end();
-    };
-    bool onlyFiles = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (onlyFiles || arg.size() < 2 || arg[0] != '-') {
-            out.files.push_back(arg);
-            continue;
-        }
-        if (arg == "--") {
-            onlyFiles = true;
-            continue;
-        }
-        const auto equals = arg.find('=');
-        const std::string name = arg.substr(0, equals);
-        if (known(flagNames, name) && equals == std::string::npos) {
-            out.flags.push_back(name);
-        } else if (known(valueNames, name) && equals != std::string::npos) {
-            out.values.emplace_back(name, arg.substr(equals + 1));
-        } else if (known(valueNames, name) && i + 1 < args.size()) {
-            out.values.emplace_back(name, args[++i]);
-        } else if (known(valueNames, name)) {
-            usageError(command, name + " needs a value");
-            return std::nullopt;
-        } else {
-            usageError(command, "unknown option '" + arg + "'");
-            return std::nullopt;
-        }
-    }
-    return out;
-}
-
-// The value of the option's last use, or `fallback`.
-std::string ValueOf(const Arguments& args, std::string_view name, std::string fallback) {
-    for (const auto& [option, value] : args.values)
-        if (option == name) fallback = value;
-    return fallback;
-}
-
-// The index of `value` among `choices`, or nothing after a message.
-std::optional<int> Choice(std::string_view command, std::string_view option,
-                          const std::string& value, const std::vector<std::string_view>& choices) {
-    for (std::size_t i = 0; i < choices.size(); ++i)
-        if (choices[i] == value) return static_cast<int>(i);
-    std::string list;
-    for (std::string_view choice : choices)
-        list += (list.empty() ? "" : ", ") + std::string(choice);
-    usageError(command, std::string(option) + " takes one of " + list);
-    return std::nullopt;
-}
 
 int runCopy(const std::vector<std::string>& args) {
     const auto parsed = ParseArguments("copy", args, {"--format", "--blank"}, {"--fill"});
@@ -130,21 +46,11 @@ int runPrint(const std::vector<std::string>& args) {
                                      {"small", "normal", "big"})
                             : std::nullopt;
     if (!size) return kUsageError;
-    std::optional<BoardCells> board;
-    const int status =
-        ForEachBoard("print", parsed->files, [&](const BoardCells& read, const std::string& where) {
-            if (board) {
-                usageError("print", where + ": one position line only");
-                return false;
-            }
-            board = read;
-            return true;
-        });
-    if (status != 0) return status;
-    if (!board) return usageError("print", "no position line");
+    BoardCells board;
+    if (const int status = ReadOneBoard("print", parsed->files, board); status != 0) return status;
     const StringTable english = ParseStringTable(EnglishTableText());
     std::cout << PrintablePageText(
-        *board, *style == 0 ? PrintStyle::Normal : PrintStyle::WithCandidates,
+        board, *style == 0 ? PrintStyle::Normal : PrintStyle::WithCandidates,
         static_cast<PaperSize>(*size), english.LookupText("frmprintselect.sudoku"),
         english.LookupText("frmprintselect.sudokuby"));
     return 0;

@@ -6,11 +6,12 @@
 
 namespace velmar::cli {
 
-std::vector<Command> solverCommands(); // check, solve, unique
-std::vector<Command> hintCommands();   // rate, hint
-std::vector<Command> bankCommands();   // bank, deal
-std::vector<Command> importCommands(); // import
-std::vector<Command> gameCommands();   // games
-std::vector<Command> exportCommands(); // copy, print
+std::vector<Command> solverCommands();  // check, solve, unique
+std::vector<Command> hintCommands();    // rate, hint
+std::vector<Command> bankCommands();    // bank, deal
+std::vector<Command> importCommands();  // import
+std::vector<Command> gameCommands();    // games
+std::vector<Command> exportCommands();  // copy, print
+std::vector<Command> pictureCommands(); // picture
 
 } // namespace velmar::cli
