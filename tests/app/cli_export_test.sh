@@ -43,6 +43,20 @@ for format in 1 2 3 4; do
 done
 check "invalid line" 2 "$(echo "1,2,3" | status "$cli" copy)"
 check "unknown format" 2 "$(echo "$line" | status "$cli" copy --format 5)"
+check "format with a suffix" 2 "$(echo "$line" | status "$cli" copy --format 1x)"
+# An over-long line between two boards: the first is printed, the run stops there.
+long=$(head -c 70000 /dev/zero | tr '\0' 3)
+err=$(mktemp)
+out=$(printf '%s\n%s\n%s\n' "$line" "$long" "$line" | "$cli" copy --format 4 2>"$err"; echo "status $?")
+check "over-long line" "5$(printf '%079d' 0 | tr 0 .)7
+status 2
+velmar-cli copy: standard input line 2: line too long" "$out
+$(cat "$err")"
+rm -f "$err"
+# An endless line is refused at once, not read to its end.
+check "endless line" 2 "$(timeout 20 "$cli" copy </dev/zero >/dev/null 2>&1; echo $?)"
+check "folder as input" "velmar-cli print: error while reading standard input: Is a directory" \
+    "$("$cli" print </ 2>&1 >/dev/null)"
 check "page title" "<font size=5>Sudoku</font><br>" "$(echo "$line" | "$cli" print | sed -n 13p | tr -d '\r')"
 check "blue placed digit, big paper" 1 \
     "$(echo "$line" | "$cli" print --size big | grep -c 'font-size: 70pt; color: blue; width: 115px')"
@@ -62,6 +76,7 @@ if [ -x "$(dirname "$cli")/velmar-picture" ]; then
     check "picture without --out" 2 "$(echo "$line" | status "$cli" picture)"
     check "picture of an invalid line" 2 "$(echo "1,2" | status "$cli" picture --out "$dir/x.bmp")"
     check "picture scale out of range" 2 "$(echo "$line" | status "$cli" picture --out "$dir/x.bmp" --scale 9)"
+    check "picture scale with a sign" 2 "$(echo "$line" | status "$cli" picture --out "$dir/x.bmp" --scale +2)"
     check "nothing written after refusals" "" "$(ls "$dir" | grep x.bmp)"
     check "picture into a missing folder" 2 \
         "$(echo "$line" | status "$cli" picture --out "$dir/missing/x.png")"

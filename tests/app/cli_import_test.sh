@@ -33,6 +33,11 @@ head -c $((16 * 1024 * 1024 + 1)) /dev/zero | "$cli" import >/dev/null 2>"$work/
 status=$?
 "$cli" import "$work/missing.txt" >/dev/null 2>>"$work/err"
 status2=$?
+"$cli" import <"$work" >/dev/null 2>>"$work/err"
+status3=$?
 set -e
-[[ $status == 2 && $status2 == 2 && $(wc -l <"$work/err") == 2 ]] || fail "limits: $status $status2"
+[[ $status == 2 && $status2 == 2 && $status3 == 2 && $(wc -l <"$work/err") == 3 ]] ||
+    fail "limits: $status $status2 $status3"
+grep -q "import: standard input is larger than 16777216 bytes" "$work/err" || fail "size message"
+grep -q "error while reading standard input: Is a directory" "$work/err" || fail "read error"
 echo "cli import: ok"

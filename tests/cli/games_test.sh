@@ -60,5 +60,10 @@ expect "$?" 1 "a huge input line"
 expect "$?" 2 "show without a name"
 "$cli" games --file games.dat list --level 3 2>/dev/null
 expect "$?" 2 "--level outside add"
+echo "$puzzle" | "$cli" games --file games.dat add other --level 3x 2>/dev/null
+expect "$?" 2 "a level with a suffix"
+"$cli" games --file fresh.dat add other <"$work" 2>err.txt
+expect "$?:$(cat err.txt)" "2:velmar-cli games: error while reading standard input: Is a directory" \
+    "a folder as input"
 set -e
 echo "cli games: ok"

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/cli/cli_common.h"
 #include "app/cli/line_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,6 +53,28 @@ TEST(LineReaderTest, WholeInputIsRefusedOverItsLimit) {
     auto again = Open(text);
     EXPECT_EQ(ReadAll(again.get(), 100, read), ReadAllResult::Read);
     EXPECT_EQ(read, text);
+}
+
+// Lines are counted per file, and a status from the callback stops the run
+// before the next line is read.
+TEST(LineReaderTest, PlacesCountPerFileAndAStatusStops) {
+    const auto folder = std::filesystem::path(testing::TempDir());
+    const std::string first = (folder / "places_first.txt").string();
+    const std::string second = (folder / "places_second.txt").string();
+    std::ofstream(first) << "a\nb\n";
+    std::ofstream(second) << "c\nstop\nnever\n";
+    std::vector<std::string> seen;
+    const int status = readInputLines("test", {first, second},
+                                      [&](const InputLine& line, const InputPlace& place) {
+                                          seen.push_back(line.text + "@" + place.describe());
+                                          return line.text == "stop" ? 7 : 0;
+                                      });
+    EXPECT_EQ(status, 7);
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "a@'" + first + "' line 1", "b@'" + first + "' line 2",
+                        "c@'" + second + "' line 1", "stop@'" + second + "' line 2"}));
+    std::filesystem::remove(first);
+    std::filesystem::remove(second);
 }
 
 } // namespace

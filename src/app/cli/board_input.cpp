@@ -2,42 +2,24 @@
 #include "app/cli/board_input.h"
 
 #include "app/cli/cli_common.h"
-#include "app/cli/line_reader.h"
 #include "history/position_line.h"
 #include "text/trim.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace velmar::cli {
 
 int ForEachBoard(
     std::string_view command, const std::vector<std::string>& files,
     const std::function<bool(const BoardCells& board, const std::string& where)>& perBoard) {
-    const auto readAll = [&](std::FILE* in, const std::string& name) {
-        LineReader reader(in);
-        InputLine line;
-        for (long number = 1; reader.next(line); ++number) {
-            const std::string where = name + " line " + std::to_string(number);
-            if (line.overLong) return usageError(command, where + ": line too long");
-            if (TrimBlanks(line.text).empty()) continue;
-            BoardCells board;
-            if (!ReadPositionLine(board, line.text))
-                return usageError(command, where + ": invalid position line");
-            if (!perBoard(board, where)) return kUsageError;
-        }
-        if (reader.failed()) return usageError(command, "error while reading " + name);
-        return 0;
-    };
-    if (files.empty()) return readAll(stdin, "standard input");
-    for (const std::string& name : files) {
-        std::FILE* in = std::fopen(name.c_str(), "rb");
-        if (!in) return usageError(command, "cannot read '" + name + "'");
-        const int status = readAll(in, "'" + name + "'");
-        std::fclose(in);
-        if (status != 0) return status;
-    }
-    return 0;
+    return readInputLines(command, files, [&](const InputLine& line, const InputPlace& place) {
+        if (line.overLong) return usageError(command, place.describe() + ": line too long");
+        if (TrimBlanks(line.text).empty()) return 0;
+        BoardCells board;
+        if (!ReadPositionLine(board, line.text))
+            return usageError(command, place.describe() + ": invalid position line");
+        return perBoard(board, place.describe()) ? 0 : kUsageError;
+    });
 }
 
 int ReadOneBoard(std::string_view command, const std::vector<std::string>& files,

@@ -78,14 +78,16 @@ struct Input {
 };
 
 int readLines(std::string_view commandName, const std::string* name,
-              const std::function<void(const InputLine&)>& perLine) {
+              const std::function<int(const InputLine&, const InputPlace&)>& perLine) {
     Input input(name);
     if (!input.file)
         return usageError(commandName, withReason("cannot read " + inputName(name), errno));
     LineReader reader(input.file);
     InputLine line;
+    InputPlace place{inputName(name)};
     while (reader.next(line)) {
-        perLine(line);
+        ++place.line;
+        if (const int status = perLine(line, place); status != 0) return status;
         // finishOutput reports it once the command returns.
         if (outputFailed()) return kUsageError;
     }
@@ -97,8 +99,8 @@ int readLines(std::string_view commandName, const std::string* name,
 
 } // namespace
 
-int forEachInputLine(std::string_view commandName, const std::vector<std::string>& files,
-                     const std::function<void(const InputLine& line)>& perLine) {
+int readInputLines(std::string_view commandName, const std::vector<std::string>& files,
+                   const std::function<int(const InputLine&, const InputPlace&)>& perLine) {
     if (files.empty()) return readLines(commandName, nullptr, perLine);
     // Open every file before writing anything, so a bad name fails cleanly.
     for (const std::string& name : files) {
@@ -109,6 +111,14 @@ int forEachInputLine(std::string_view commandName, const std::vector<std::string
         if (const int status = readLines(commandName, &name, perLine); status != 0) return status;
     }
     return 0;
+}
+
+int forEachInputLine(std::string_view commandName, const std::vector<std::string>& files,
+                     const std::function<void(const InputLine& line)>& perLine) {
+    return readInputLines(commandName, files, [&](const InputLine& line, const InputPlace&) {
+        perLine(line);
+        return 0;
+    });
 }
 
 int readWholeInput(std::string_view commandName, const std::string& file, std::string& text,

@@ -48,6 +48,19 @@ bool hasOption(const std::vector<std::string>& options, std::string_view name);
 int forEachInputLine(std::string_view commandName, const std::vector<std::string>& files,
                      const std::function<void(const InputLine& line)>& perLine);
 
+// Where a line came from, for messages such as "'a.txt' line 3: ...".
+struct InputPlace {
+    std::string input;      // "'NAME'" or "standard input"
+    std::uint64_t line = 0; // counted from 1 in its input
+    std::string describe() const { return input + " line " + std::to_string(line); }
+};
+
+// forEachInputLine for a command that may stop early: a status other than 0
+// from `perLine` ends the reading and is returned.
+int readInputLines(
+    std::string_view commandName, const std::vector<std::string>& files,
+    const std::function<int(const InputLine& line, const InputPlace& place)>& perLine);
+
 // The whole named file, or standard input when `file` is empty, into `text`.
 // Returns kUsageError after a one-line message when it cannot be read or holds
 // more than `maxBytes`.

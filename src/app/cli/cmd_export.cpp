@@ -20,9 +20,8 @@ namespace {
 int runCopy(const std::vector<std::string>& args) {
     const auto parsed = ParseArguments("copy", args, {"--format", "--blank"}, {"--fill"});
     if (!parsed) return kUsageError;
-    const auto format =
-        Choice("copy", "--format", ValueOf(*parsed, "--format", "1"), {"1", "2", "3", "4"});
-    if (!format) return kUsageError;
+    const auto format = parseDecimal(ValueOf(*parsed, "--format", "1"), 4);
+    if (!format || *format == 0) return usageError("copy", "--format takes one of 1, 2, 3, 4");
     const std::string blank = ValueOf(*parsed, "--blank", ".");
     const bool fill =
         std::find(parsed->flags.begin(), parsed->flags.end(), "--fill") != parsed->flags.end();
@@ -33,7 +32,7 @@ int runCopy(const std::vector<std::string>& args) {
         if (!first) std::cout << '\n';
         first = false;
         std::cout << JoinLines(
-            RenderClipboardText(board, static_cast<ClipboardFormat>(*format + 1), blank), "\n");
+            RenderClipboardText(board, static_cast<ClipboardFormat>(*format), blank), "\n");
         return true;
     });
 }
@@ -68,7 +67,8 @@ std::vector<Command> exportCommands() {
          "cell's Text) prints the board as the \"Copy Puzzle To Clipboard\" dialog\n"
          "renders it, each line ended by a line break; the renderings of several\n"
          "lines are separated by one empty line. Blank lines are skipped; a line that\n"
-         "is no position line stops the run with a message and exit status 2.\n"
+         "is no position line or is longer than 65536 bytes stops the run with a\n"
+         "message naming the line and exit status 2.\n"
          "\n"
          "  --format N   1 \"No Candidate\" (the default), 2 \"With Candidates\",\n"
          "               3 \"9*9\", 4 \"1*81\"\n"
@@ -85,8 +85,8 @@ std::vector<Command> exportCommands() {
          "Reads one position line and writes the whole printable page (HTML, UTF-8,\n"
          "lines ended by CR LF, the same bytes as the game's \"print_temp.htm\") to\n"
          "standard output, with the English title and credit lines. Blank lines are\n"
-         "skipped; no position line, a second one or an invalid one gives a message\n"
-         "and exit status 2.\n"
+         "skipped; no position line, a second one, an invalid one or one longer than\n"
+         "65536 bytes gives a message and exit status 2.\n"
          "\n"
          "  --style S  \"normal\" (the default): open cells print empty;\n"
          "             \"candidates\": open cells print their candidates\n"

@@ -8,6 +8,7 @@
 #include "solver/solver.h"
 #include "storage/saved_games.h"
 #include "storage/text_file_io.h"
+#include "text/text_lines.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -22,8 +23,6 @@ namespace {
 constexpr std::string_view kName = "games";
 // Exit status of a damaged file, a missing game, a refused change.
 constexpr int kFailed = 1;
-// Standard input for "add" holds one line; more is not a puzzle.
-constexpr std::size_t kMaxInput = 1 << 16;
 
 // The game window's data folder: $VELMAR_DATA_DIR, else the generic data
 // location ($XDG_DATA_HOME, else ~/.local/share) followed by "velmar".
@@ -75,9 +74,11 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args) {
         } else if (arg == "--file" && hasValue) {
             out.file = args[++i];
             out.defaultFile = false;
-        } else if (arg == "--level" && hasValue && args[i + 1].size() == 1 &&
-                   args[i + 1][0] >= '0' && args[i + 1][0] <= '0' + kUnknownLevel) {
-            out.level = args[++i][0] - '0';
+        } else if (const auto level = arg == "--level" && hasValue
+                                          ? parseDecimal(args[i + 1], kUnknownLevel)
+                                          : std::nullopt) {
+            out.level = static_cast<int>(*level);
+            ++i;
         } else if (arg == "--replace") {
             out.replace = true;
         } else {
@@ -129,18 +130,17 @@ std::optional<BoardCells> BoardFromLine(std::string_view line) {
     return board;
 }
 
-std::optional<std::string> ReadOneLine() {
-    std::string input;
-    char buffer[4096];
-    while (input.size() <= kMaxInput) {
-        std::cin.read(buffer, sizeof buffer);
-        if (std::cin.gcount() <= 0) break;
-        input.append(buffer, static_cast<std::size_t>(std::cin.gcount()));
-    }
-    std::vector<std::string> lines = SplitTextLines(input);
-    while (!lines.empty() && lines.back().empty()) lines.pop_back();
-    if (input.size() > kMaxInput || lines.size() != 1) return std::nullopt;
-    return lines.front();
+// Reads the one line of standard input for "add" (empty lines may follow it;
+// a byte-order mark before it is skipped): 0 with the line in `only`, kFailed
+// for an over-long line or a second one, kUsageError after a read error.
+int ReadOneLine(std::string& only) {
+    return readInputLines(kName, {}, [&](const InputLine& line, const InputPlace& place) {
+        if (place.line > 1) return line.text.empty() ? 0 : kFailed;
+        if (line.overLong) return kFailed;
+        const std::vector<std::string> split = SplitTextLines(line.text);
+        only = split.empty() ? "" : split.front();
+        return 0;
+    });
 }
 
 // The solver's solution of the board's givens when there is exactly one.
@@ -157,9 +157,11 @@ std::string UniqueSolution(const BoardCells& board) {
 int Add(const Arguments& args, GamesFile file, const std::string& name) {
     if (file.Find(name) != 0 && !args.replace)
         return Fail("a game named '" + name + "' exists (--replace overwrites it)");
-    const std::optional<std::string> line = ReadOneLine();
+    std::string line;
+    const int status = ReadOneLine(line);
+    if (status == kUsageError) return status;
     std::optional<BoardCells> board;
-    if (line) board = BoardFromLine(*line);
+    if (status == 0) board = BoardFromLine(line);
     if (!board) return Fail("expected one position line or one 81-character puzzle line on input");
     SavedGame game{name, args.level.value_or(kUnknownLevel), UniqueSolution(*board), *board};
     if (!file.Replace(game)) return Fail("the game cannot be stored");
@@ -226,10 +228,13 @@ std::vector<Command> gameCommands() {
          "          and the board as a position line\n"
          "  delete  removes the game\n"
          "\n"
+         "The games file is read whole, at most 64 MiB; the line of \"add\" at most\n"
+         "65536 bytes.\n"
+         "\n"
          "Exit status 1, leaving the file untouched, for a damaged file (the message\n"
-         "names the line), a game that is missing or already there, or a failed\n"
-         "write; 2 for a usage error or a file that cannot be read. Writes replace\n"
-         "the file atomically.\n",
+         "names the line), a game that is missing or already there, input for add\n"
+         "that is not one such line, or a failed write; 2 for a usage error or an\n"
+         "input that cannot be read. Writes replace the file atomically.\n",
          RunGames},
     };
 }

@@ -6,54 +6,25 @@
 #include "exchange/puzzle_text_import.h"
 #include "history/position_line.h"
 
-#include <fstream>
 #include <iostream>
-#include <istream>
-#include <optional>
 #include <string>
 
 namespace velmar::cli {
 
 namespace {
 
-// A pasted puzzle is a few kilobytes; this bounds what a stray file costs.
-constexpr std::size_t kMaxInputBytes = 16u << 20;
-
-// The whole stream, byte for byte, or nothing when it exceeds the limit or
-// fails to read.
-std::optional<std::string> readAll(std::istream& in, bool& tooLarge) {
-    std::string text;
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > kMaxInputBytes) {
-            tooLarge = true;
-            return std::nullopt;
-        }
-    }
-    if (in.bad()) return std::nullopt;
-    return text;
-}
-
 int runImport(const std::vector<std::string>& args) {
     std::vector<std::string> options, files;
     if (!splitArguments("import", args, {"--line"}, options, files)) return kUsageError;
     if (files.size() > 1) return usageError("import", "takes one text at a time");
 
-    bool tooLarge = false;
-    std::optional<std::string> text;
-    if (files.empty()) {
-        text = readAll(std::cin, tooLarge);
-    } else {
-        std::ifstream in(files[0], std::ios::binary);
-        if (!in) return usageError("import", "cannot read '" + files[0] + "'");
-        text = readAll(in, tooLarge);
-    }
-    if (tooLarge) return usageError("import", "input larger than 16 MiB");
-    if (!text) return usageError("import", "error while reading the input");
+    std::string text;
+    if (const int status = readWholeInput("import", files.empty() ? "" : files[0], text);
+        status != 0)
+        return status;
 
     // A byte-order mark marks the encoding; it is not part of the text.
-    std::string_view body = *text;
+    std::string_view body = text;
     if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);
 
     const PuzzleTextImport imported = ImportPuzzleText(body);
@@ -91,7 +62,8 @@ std::vector<Command> importCommands() {
          "          the givens' digits, '.' for every other cell\n"
          "\n"
          "Exit status 0; 1 with \"Invalid format.\" on standard error for layout 0;\n"
-         "2 for a usage error, an unreadable file or a larger input.\n",
+         "2 for a usage error, or an input that cannot be read or is larger than\n"
+         "16 MiB (16777216 bytes), each with a one-line message.\n",
          runImport},
     };
 }

@@ -13,10 +13,21 @@ bool LineReader::fill() {
     return end_ > 0;
 }
 
+bool LineReader::skipRest() {
+    while (skipping_ && (begin_ < end_ || fill())) {
+        const auto* newline =
+            static_cast<const char*>(std::memchr(buffer_ + begin_, '\n', end_ - begin_));
+        begin_ = newline ? static_cast<std::size_t>(newline - buffer_) + 1 : end_;
+        skipping_ = !newline;
+    }
+    skipping_ = false;
+    return !failed();
+}
+
 bool LineReader::next(InputLine& line) {
     line.text.clear();
     line.overLong = false;
-    if (failed()) return false;
+    if (failed() || !skipRest()) return false;
     // One byte over the limit is kept so that a CR before the line end can
     // still be told from an over-long line.
     constexpr std::size_t kKept = kMaxLineBytes + 1;
@@ -29,12 +40,16 @@ bool LineReader::next(InputLine& line) {
         const std::size_t length = newline ? static_cast<std::size_t>(newline - start) : available;
         const std::size_t room = kKept - line.text.size();
         line.text.append(start, length < room ? length : room);
-        if (length > room) line.overLong = true;
         begin_ += length;
-        if (newline) {
-            ++begin_;
+        if (newline) ++begin_;
+        if (length > room) {
+            // Answered at once, so a command that stops at such a line does
+            // not wait for the end of an endless one.
+            line.overLong = true;
+            skipping_ = !newline;
             break;
         }
+        if (newline) break;
     }
     if (failed() || !started) return false;
     if (!line.text.empty() && line.text.back() == '\r') line.text.pop_back();

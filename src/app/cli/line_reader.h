@@ -27,7 +27,9 @@ class LineReader {
     // Reads from `in`, which must stay open while the reader is used.
     explicit LineReader(std::FILE* in) : in_(in) {}
 
-    // The next line; false at the end of the input or after a read error.
+    // The next line; false at the end of the input or after a read error. An
+    // over-long line comes back as soon as it passes the limit; its rest is
+    // skipped when the line after it is asked for.
     bool next(InputLine& line);
     // A read error ended the input; errorNumber() tells which.
     bool failed() const { return errorNumber_ != 0; }
@@ -35,12 +37,15 @@ class LineReader {
 
   private:
     bool fill();
+    // Drops what is left of the last over-long line; false after a read error.
+    bool skipRest();
 
     std::FILE* in_;
     char buffer_[16 * 1024];
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     int errorNumber_ = 0;
+    bool skipping_ = false; // the last line was over-long and not yet ended
 };
 
 enum class ReadAllResult { Read, TooLarge, Failed };

@@ -16,7 +16,6 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -32,10 +31,8 @@ int runPicture(const std::vector<std::string>& args) {
     if (!parsed) return kUsageError;
     const std::string out = ValueOf(*parsed, "--out", "");
     if (out.empty()) return usageError("picture", "--out FILE is needed");
-    const std::string scaleText = ValueOf(*parsed, "--scale", "1");
-    char* end = nullptr;
-    const long scale = std::strtol(scaleText.c_str(), &end, 10);
-    if (scaleText.empty() || *end != '\0' || scale < 1 || scale > kMaxScale)
+    const auto scale = parseDecimal(ValueOf(*parsed, "--scale", "1"), kMaxScale);
+    if (!scale || *scale < 1)
         return usageError("picture",
                           "--scale takes a whole number 1.." + std::to_string(kMaxScale));
     BoardCells board;
@@ -67,7 +64,7 @@ int runPicture(const std::vector<std::string>& args) {
     ShowPosition(session, board);
     const QImage picture = BoardPanelPicture(
         session.board(), BoardPanelStyle::FromPalette(QGuiApplication::palette(), font),
-        static_cast<qreal>(scale));
+        static_cast<qreal>(*scale));
     const QString file = QString::fromLocal8Bit(out.c_str());
     if (const QString error = SaveBoardPicture(picture, file); !error.isEmpty())
         return usageError("picture", "cannot write '" + out + "': " + error.toStdString());
