@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt_settings_store.h"
 
+#include "ui/file_access.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace velmar {
@@ -22,11 +23,7 @@ QtSettingsStore::QtSettingsStore(const QString& iniFile) : file_(iniFile) {
 
 bool QtSettingsStore::Commit() {
     QDir().mkpath(QFileInfo(file_).absolutePath());
-    QSaveFile file(file_);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const std::string text = Text();
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    return file.commit();
+    return WriteFileText(file_, Text()).Ok;
 }
 
 } // namespace velmar
