@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // velmar: the game. `velmar --screenshot FILE [--new-game LEVEL]` starts as
 // usual, optionally deals a game, saves a picture of the window and exits.
+#include "ui/file_text.h"
 #include "ui/game_files_controller.h"
 #include "ui/main_window.h"
 #include "ui/quit_signals.h"
@@ -11,14 +12,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <optional>
 
 namespace {
@@ -35,24 +34,20 @@ std::optional<QString> SaveScreenshot(velmar::TForm1& window, const QString& pat
     if (!window.grab().save(&buffer, "PNG")) return QStringLiteral("the picture cannot be encoded");
 
     const QFileInfo target(path);
-    std::unique_ptr<QFileDevice> file;
-    QSaveFile* whole = nullptr;
-    if (target.exists() && !target.isFile() && !target.isDir()) {
-        file = std::make_unique<QFile>(path);
-    } else {
-        auto save = std::make_unique<QSaveFile>(path);
-        whole = save.get();
-        file = std::move(save);
+    if (!target.exists() || target.isFile() || target.isDir()) {
+        const velmar::FileWriteResult written =
+            velmar::WriteFileText(path, std::string_view(png.constData(), png.size()));
+        if (!written.Ok) return QString::fromStdString(written.Reason);
+        return std::nullopt;
     }
-    if (!file->open(QIODevice::WriteOnly)) return file->errorString();
+    QFile device(path);
+    if (!device.open(QIODevice::WriteOnly)) return device.errorString();
     errno = 0;
-    if (file->write(png) != png.size() || !file->flush()) {
+    if (device.write(png) != png.size() || !device.flush()) {
         // The system's reason says more than the file's ("Unknown error").
         const int cause = errno;
-        if (whole) whole->cancelWriting();
-        return cause != 0 ? QString::fromLocal8Bit(std::strerror(cause)) : file->errorString();
+        return cause != 0 ? QString::fromLocal8Bit(std::strerror(cause)) : device.errorString();
     }
-    if (whole && !whole->commit()) return whole->errorString();
     return std::nullopt;
 }
 

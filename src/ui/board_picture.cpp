@@ -2,11 +2,11 @@
 #include "ui/board_picture.h"
 
 #include "exchange/picture_encoding.h"
+#include "ui/file_text.h"
 
 #include <QBuffer>
 #include <QPainter>
 #include <QPalette>
-#include <QSaveFile>
 
 namespace velmar {
 
@@ -69,16 +69,8 @@ EncodedPicture Encode(const QImage& picture, PictureFormat format) {
 QString SaveBoardPicture(const QImage& picture, const QString& fileName) {
     const EncodedPicture encoded = Encode(picture, PictureFormatForName(fileName.toStdString()));
     if (!encoded.ok()) return QString::fromStdString(encoded.error);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    const auto size = static_cast<qint64>(encoded.bytes.size());
-    if (file.write(encoded.bytes.data(), size) != size) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
+    const FileWriteResult written = WriteFileText(fileName, encoded.bytes);
+    return written.Ok ? QString() : QString::fromStdString(written.Reason);
 }
 
 } // namespace velmar

@@ -4,6 +4,7 @@
 #include "ui/board_picture.h"
 #include "ui/board_widget.h"
 #include "ui/copy_dialog.h"
+#include "ui/file_access.h"
 #include "ui/main_window.h"
 #include "ui/print_dialog.h"
 #include "ui/prompter.h"
@@ -12,7 +13,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QSaveFile>
 #include <QUrl>
 
 namespace velmar {
@@ -80,12 +80,9 @@ QString ExportController::PrintPage(PrintStyle style, PaperSize size) {
     const QString path =
         QDir(QDir::tempPath())
             .filePath(QString::fromLatin1(kPrintPageFileName.data(), kPrintPageFileName.size()));
-    QSaveFile file(path);
-    const auto bytes = static_cast<qint64>(page.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(page.data(), bytes) != bytes ||
-        !file.commit()) {
+    if (const FileWriteResult written = WriteFileText(path, page); !written.Ok) {
         // An old page must not be opened as if it were this board.
-        ReportWriteError(path, file.errorString());
+        ReportFileProblem(window_, "msg_file_write_failed", path, written.Reason);
         return {};
     }
     // Whether a viewer took the page is not reported; the file stays.
@@ -103,7 +100,8 @@ void ExportController::SavePicture() {
     const QString name = choosePictureFile();
     if (name.isEmpty()) return;
     const QString error = SaveBoardPicture(picture, name);
-    if (!error.isEmpty()) ReportWriteError(name, error);
+    if (!error.isEmpty())
+        ReportFileProblem(window_, "msg_file_write_failed", name, error.toStdString());
 }
 
 QString ExportController::AskPictureFile() {
@@ -119,13 +117,6 @@ QString ExportController::AskPictureFile() {
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
-}
-
-void ExportController::ReportWriteError(const QString& fileName, const QString& reason) {
-    window_.prompter().inform(
-        window_.LookupText("msg_title_error"),
-        window_.LookupText("msg_file_write_failed").replace(QStringLiteral("%1"), fileName) +
-            QLatin1Char('\n') + reason);
 }
 
 } // namespace velmar

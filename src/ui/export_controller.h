@@ -44,7 +44,6 @@ class ExportController : public QObject {
 
   private:
     QString AskPictureFile();
-    void ReportWriteError(const QString& fileName, const QString& reason);
 
     TForm1& window_;
     PlaySession& session_;
