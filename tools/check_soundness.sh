@@ -7,7 +7,9 @@
 #
 # The puzzles must have one solution ("solve" gives the least one).
 #
-# Usage (from the source root): tools/check_soundness.sh [-n LINES] [-c path/to/velmar-cli] FILE...
+# Usage (from the source root): tools/check_soundness.sh [-x] [-n LINES] [-c path/to/velmar-cli] FILE...
+#   -x        rate with the advanced ladder ("rate --extended"); the summary
+#             then also gives the hardest difficulty and the steps per technique
 #   -n LINES  only the first LINES non-empty lines of each file (default: all)
 #   -c CLI    the velmar-cli to run (default: build/ or build-*/src/app/velmar-cli)
 # Exit status 1 when any state is unsound.
@@ -15,11 +17,13 @@ set -euo pipefail
 
 cli=""
 limit=0
-while getopts "n:c:" opt; do
+extended=()
+while getopts "xn:c:" opt; do
     case $opt in
+    x) extended=(--extended) ;;
     n) limit=$OPTARG ;;
     c) cli=$OPTARG ;;
-    *) echo "usage: $0 [-n LINES] [-c velmar-cli] FILE..." >&2; exit 2 ;;
+    *) echo "usage: $0 [-x] [-n LINES] [-c velmar-cli] FILE..." >&2; exit 2 ;;
     esac
 done
 shift $((OPTIND - 1))
@@ -33,7 +37,7 @@ if [[ -z $cli || ! -x $cli ]]; then
     exit 2
 fi
 if [[ $# -eq 0 ]]; then
-    echo "usage: $0 [-n LINES] [-c velmar-cli] FILE..." >&2
+    echo "usage: $0 [-x] [-n LINES] [-c velmar-cli] FILE..." >&2
     exit 2
 fi
 
@@ -44,7 +48,7 @@ for file in "$@"; do
     awk -v limit="$limit" 'length($0) > 0 { print; if (++count == limit) exit }' "$file" \
         >"$work/puzzles"
     "$cli" solve "$work/puzzles" >"$work/solutions"
-    "$cli" rate --steps --trace "$work/puzzles" >"$work/rating"
+    "$cli" rate "${extended[@]}" --steps --trace "$work/puzzles" >"$work/rating"
     if ! awk -v name="$(basename "$file")" '
         NR == FNR { solution[NR] = $2; solvable[NR] = ($1 == "0"); next }
         /^state\t/ {

@@ -63,6 +63,14 @@ struct Hint {
     TechniqueCounter technique = kNoTechnique;
     // What the hint added to the difficulty score.
     int weight = 0;
+    // With the advanced ladder: the technique's row in the ladder's table
+    // (-1 otherwise), the step's difficulty in tenths of the 1.0-11.9 scale,
+    // and the pattern's cells and the targets (board indices ascending), apart
+    // from the sentence and its colours.
+    int ladderTechnique = -1;
+    int difficulty = 0;
+    std::vector<int> patternCells;
+    std::vector<int> targetCells;
 
     bool operator==(const Hint&) const = default;
 };

@@ -21,29 +21,38 @@ std::uint32_t highlightRgb(HighlightColour colour) {
     return kHighlightWhite;
 }
 
-const std::array<HintEngine::Technique, kTechniqueCounterCount>& HintEngine::techniques() {
-    static const std::array<Technique, kTechniqueCounterCount> table = {{
-        {kHiddenSingle, 1, &HintEngine::hiddenSingles},
-        {kNakedSingle, 10, &HintEngine::nakedSingles},
-        {kBoxLineReduction, 5, &HintEngine::boxLineReductions},
-        {kNakedSubset, 20, &HintEngine::subsets}, // sizes 2, 3, 4; per unit naked first
-        {kHiddenSubset, 40, nullptr},
-        {kRectangleCorner, 30, &HintEngine::uniqueRectangles}, // floor pairs in rows, then columns
-        {kRectangleExtraDigit, 50, nullptr},
-        {kBandRectangle, 50, &HintEngine::bandRectangles},
-        {kSingleDigitChain, 50, &HintEngine::digitAndPairChains},
-        {kChainOfPairs, 100, nullptr},
-        {kGeneralizedChain, 250, &HintEngine::generalizedChains},
-        {kStumped, 800, nullptr},
-    }};
+const std::array<int, kTechniqueCounterCount>& HintEngine::weights() {
+    static const std::array<int, kTechniqueCounterCount> table = [] {
+        std::array<int, kTechniqueCounterCount> w{};
+        w[kHiddenSingle] = 1;
+        w[kNakedSingle] = 10;
+        w[kBoxLineReduction] = 5;
+        w[kNakedSubset] = 20;
+        w[kHiddenSubset] = 40;
+        w[kRectangleCorner] = 30;
+        w[kRectangleExtraDigit] = 50;
+        w[kBandRectangle] = 50;
+        w[kGeneralizedChain] = 250;
+        w[kSingleDigitChain] = 50;
+        w[kChainOfPairs] = 100;
+        w[kStumped] = 800;
+        return w;
+    }();
     return table;
 }
 
-int HintEngine::weight(TechniqueCounter counter) {
-    for (const Technique& t : techniques()) {
-        if (t.counter == counter) return t.weight;
-    }
-    return 0;
+const std::array<HintEngine::Search, 8>& HintEngine::searchOrder() {
+    static const std::array<Search, 8> order = {
+        &HintEngine::hiddenSingles,
+        &HintEngine::nakedSingles,
+        &HintEngine::boxLineReductions,
+        &HintEngine::subsets,          // sizes 2, 3, 4; per unit naked first, then hidden
+        &HintEngine::uniqueRectangles, // floor pairs in rows, then columns: corner, extra digit
+        &HintEngine::bandRectangles,
+        &HintEngine::digitAndPairChains, // single-digit chains and chains of pairs together
+        &HintEngine::generalizedChains,
+    };
+    return order;
 }
 
 HintEngine::HintEngine() : bitCount(bitCountTable()), peerList(peerTable()) {
@@ -62,6 +71,8 @@ void HintEngine::reset() {
     for (auto& marks : onMark) marks.fill(0);
     for (auto& marks : offMark) marks.fill(0);
     searchStamp = 0;
+    hardestDifficulty_ = 0;
+    hardestTechnique_ = -1;
 }
 
 namespace {
@@ -148,12 +159,20 @@ const Hint& HintEngine::search() {
     clearHighlights();
     hint_.technique = kNoTechnique;
     hint_.weight = 0;
+    hint_.ladderTechnique = -1;
+    hint_.difficulty = 0;
+    hint_.patternCells.clear();
+    hint_.targetCells.clear();
     pendingPlacement = false; // an unplaced single of an earlier search is dropped with its hint
     const std::array<Mask, 81> before = candMask;
     searching = true;
-    for (const Technique& t : techniques()) {
-        if (!searching) break;
-        if (t.find) (this->*t.find)();
+    if (advanced_) {
+        advancedSearch();
+    } else {
+        for (Search find : searchOrder()) {
+            if (!searching) break;
+            (this->*find)();
+        }
     }
 
     const bool found = !searching;

@@ -27,19 +27,15 @@ enum EngineOutcome : int {
 
 class HintEngine {
   public:
-    // The techniques in the order a search tries them, each with its counter
-    // and its weight (what a report adds to the score; a band rectangle
-    // scores it for every cell that loses the digit). `find` is the search
-    // that reports the technique; a row without one is reported by the
-    // search of a row above it, and "I'm stumped!" by the driver when every
-    // search came back empty.
-    struct Technique {
-        TechniqueCounter counter;
-        int weight;
-        void (HintEngine::*find)();
-    };
-    static const std::array<Technique, kTechniqueCounterCount>& techniques();
-    static int weight(TechniqueCounter counter);
+    // The technique table in two parts. The weights: what a report of each
+    // technique adds to the score, by counter (a band rectangle scores it for
+    // every cell that loses the digit; "I'm stumped!" is scored by the driver
+    // when every search came back empty). The order: the searches a step
+    // tries, first to last, each reporting one or more techniques.
+    using Search = void (HintEngine::*)();
+    static const std::array<int, kTechniqueCounterCount>& weights();
+    static const std::array<Search, 8>& searchOrder();
+    static int weight(TechniqueCounter counter) { return weights()[counter]; }
 
     HintEngine();
 
@@ -87,6 +83,16 @@ class HintEngine {
     bool isDeductionWaiting() const { return deductionWaiting; }
     bool needsReload() const { return reloadBoard; }
 
+    // With the advanced ladder on, a search tries every technique of the
+    // ladder from the simplest on instead of the searches above; the score
+    // then uses the ladder's weights and the run keeps its hardest step.
+    void setAdvanced(bool on) { advanced_ = on; }
+    bool advanced() const { return advanced_; }
+    // The run's hardest step so far: its difficulty in tenths of the
+    // 1.0-11.9 scale (0 before any step) and its ladder technique (-1).
+    int hardestDifficulty() const { return hardestDifficulty_; }
+    int hardestTechnique() const { return hardestTechnique_; }
+
     // Chain searches that cannot change at a deeper cap are skipped; turning
     // this off runs every search literally (for verifying the shortcut).
     void setChainShortcuts(bool on) { chainShortcuts_ = on; }
@@ -108,6 +114,7 @@ class HintEngine {
     int bits(hints::Mask m) const { return bitCount[m]; }
 
     // The searches of the technique table.
+    void advancedSearch();
     void hiddenSingles();
     void nakedSingles();
     void boxLineReductions();
@@ -169,6 +176,10 @@ class HintEngine {
     int chainCap_ = 0;
     bool chainTouchedCap_ = false;
     bool chainShortcuts_ = true;
+
+    bool advanced_ = false;
+    int hardestDifficulty_ = 0;
+    int hardestTechnique_ = -1;
 };
 
 } // namespace velmar

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hints/puzzle_rating.h"
 
+#include "hints/ladder/technique_table.h"
+
 namespace velmar {
 
 std::string RatePuzzleLine(HintEngine& engine, std::string_view line,
@@ -25,6 +27,12 @@ std::string RatePuzzleLine(HintEngine& engine, std::string_view line,
     result += '\t' + std::to_string(engine.score());
     for (int count : engine.counts()) result += '\t' + std::to_string(count);
     return result;
+}
+
+std::string DifficultyColumns(int tenths, int ladderTechnique) {
+    std::string out = '\t' + std::to_string(tenths / 10) + '.' + std::to_string(tenths % 10) + '\t';
+    if (ladderTechnique >= 0) out += ladder::techniqueInfo(ladderTechnique).name;
+    return out;
 }
 
 std::string SentenceOnOneLine(std::string_view text) {

@@ -28,6 +28,11 @@ struct RatingObserver {
 std::string RatePuzzleLine(HintEngine& engine, std::string_view line,
                            const RatingObserver& observer = {});
 
+// The two columns the advanced ladder adds to a result line: a tab, the
+// difficulty with one decimal ("7.2"), a tab and the technique's name (both
+// "0.0" and empty when there was no step).
+std::string DifficultyColumns(int tenths, int ladderTechnique);
+
 // A hint sentence on one line: its line breaks become " / ".
 std::string SentenceOnOneLine(std::string_view text);
 

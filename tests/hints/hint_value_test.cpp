@@ -37,15 +37,9 @@ TEST(HintValue, SingleAndElimination) {
     EXPECT_EQ(reduction.highlights[cellIndex("B1")], HighlightColour::Magenta);
 }
 
-TEST(HintValue, TableHoldsEveryCounterOnce) {
-    std::set<int> counters;
-    for (const HintEngine::Technique& t : HintEngine::techniques()) {
-        counters.insert(t.counter);
-        EXPECT_GT(t.weight, 0);
-    }
-    EXPECT_EQ(counters.size(), static_cast<std::size_t>(kTechniqueCounterCount));
-    EXPECT_TRUE(HintEngine::techniques().front().find != nullptr);
-    EXPECT_EQ(HintEngine::techniques().back().counter, kStumped);
+TEST(HintValue, EveryCounterHasAWeight) {
+    for (int w : HintEngine::weights()) EXPECT_GT(w, 0);
+    EXPECT_EQ(HintEngine::weight(kStumped), 800);
 }
 
 // Rates puzzles step by step (as the batch rating does) and checks every hint

@@ -47,9 +47,10 @@ std::string filledDigits(const BoardCells& board) {
 
 int runRate(const std::vector<std::string>& args) {
     std::vector<std::string> options, files;
-    if (!splitArguments("rate", args, {"--steps", "--trace"}, options, files)) {
+    if (!splitArguments("rate", args, {"--steps", "--trace", "--extended"}, options, files)) {
         return kUsageError;
     }
+    const bool extended = hasOption(options, "--extended");
     RatingObserver observer;
     if (hasOption(options, "--steps")) {
         observer.step = [](const HintEngine& engine) {
@@ -62,6 +63,7 @@ int runRate(const std::vector<std::string>& args) {
         };
     }
     HintEngine engine;
+    engine.setAdvanced(extended);
     return forEachInputLine("rate", files, [&](const InputLine& line) {
         // Only the first 81 characters count, and only they are echoed.
         const std::string_view puzzle = std::string_view(line.text).substr(0, 81);
@@ -70,7 +72,12 @@ int runRate(const std::vector<std::string>& args) {
         } else if (const std::string conflicts = conflictingCells(puzzle); !conflicts.empty()) {
             std::cout << puzzle << "\tconflict\t" << conflicts << '\n';
         } else {
-            std::cout << RatePuzzleLine(engine, puzzle, observer) << '\n';
+            std::cout << RatePuzzleLine(engine, puzzle, observer);
+            if (extended) {
+                std::cout << DifficultyColumns(engine.hardestDifficulty(),
+                                               engine.hardestTechnique());
+            }
+            std::cout << '\n';
         }
     });
 }
@@ -81,10 +88,11 @@ const char* colourName(HighlightColour colour) {
 
 int runHint(const std::vector<std::string>& args) {
     std::vector<std::string> options, files;
-    if (!splitArguments("hint", args, {"--pencil"}, options, files)) {
+    if (!splitArguments("hint", args, {"--pencil", "--extended"}, options, files)) {
         return kUsageError;
     }
     const bool pencil = hasOption(options, "--pencil");
+    const bool extended = hasOption(options, "--extended");
     return forEachInputLine("hint", files, [&](const InputLine& line) {
         BoardCells board;
         if (line.overLong || !ReadPositionLine(board, line.text)) {
@@ -98,6 +106,7 @@ int runHint(const std::vector<std::string>& args) {
             return;
         }
         HintDialogModel dialog(board);
+        dialog.engine().setAdvanced(extended);
         dialog.open(pencil);
         std::cout << SentenceOnOneLine(dialog.text()) << '\t';
         const HintHighlights& marks = dialog.highlights();
@@ -107,6 +116,10 @@ int runHint(const std::vector<std::string>& args) {
             if (!first) std::cout << ' ';
             first = false;
             std::cout << cellNameOfIndex(i) << ':' << colourName(marks[i]);
+        }
+        if (extended) {
+            const Hint& hint = dialog.engine().hint();
+            std::cout << DifficultyColumns(hint.difficulty, hint.ladderTechnique);
         }
         std::cout << '\n';
     });
