@@ -71,16 +71,18 @@ bool xyzWing(const Grid& g, LadderStep& step) {
         geo().peers[p].each([&](int a) {
             if (step.found() || popcount(g.cand[a]) != 2 || (g.cand[a] & ~xyz)) return;
             geo().peers[p].each([&](int b) {
-                if (step.found() || b <= a || popcount(g.cand[b]) != 2 || (g.cand[b] & ~xyz)) return;
+                if (step.found() || b <= a || popcount(g.cand[b]) != 2 || (g.cand[b] & ~xyz))
+                    return;
                 const Mask z = g.cand[a] & g.cand[b];
                 if (popcount(z) != 1 || g.cand[a] == g.cand[b]) return;
                 const int zd = lowest(z);
                 Cells seen = seenByBoth(a, b) & geo().peers[p];
                 if (!eliminateAll(g, step, seen, zd)) return;
                 step.pattern = Cells::of(p) | Cells::of(a) | Cells::of(b);
-                step.sentence = "XYZ-Wing: " + pairText(p, xyz) + " with " + pairText(a, g.cand[a]) +
-                                " and " + pairText(b, g.cand[b]) + ":\r\none of the three must be " +
-                                digitName(zd) + ", " + removalsText(step);
+                step.sentence = "XYZ-Wing: " + pairText(p, xyz) + " with " +
+                                pairText(a, g.cand[a]) + " and " + pairText(b, g.cand[b]) +
+                                ":\r\none of the three must be " + digitName(zd) + ", " +
+                                removalsText(step);
             });
         });
         if (step.found()) return true;
@@ -108,11 +110,12 @@ bool wWing(const Grid& g, LadderStep& step) {
                                       (geo().peers[a].has(d) && geo().peers[b].has(c));
                     if (!fits || !eliminateAll(g, step, seenByBoth(a, b), x)) continue;
                     step.pattern = Cells::of(a) | Cells::of(b) | at;
-                    step.sentence = "W-Wing: " + cellName(a) + " and " + cellName(b) + " are both " +
-                                    digitName(x) + " or " + digitName(y) + ", and the " +
-                                    digitName(y) + " of " + unitName(u) + " is in " + cellList(at) +
-                                    ",\r\nso one of " + cellName(a) + ", " + cellName(b) + " must be " +
-                                    digitName(x) + ", " + removalsText(step);
+                    step.sentence = "W-Wing: " + cellName(a) + " and " + cellName(b) +
+                                    " are both " + digitName(x) + " or " + digitName(y) +
+                                    ", and the " + digitName(y) + " of " + unitName(u) + " is in " +
+                                    cellList(at) + ",\r\nso one of " + cellName(a) + ", " +
+                                    cellName(b) + " must be " + digitName(x) + ", " +
+                                    removalsText(step);
                     return true;
                 }
             }
@@ -133,7 +136,8 @@ template <typename F> bool eachRectangle(const Grid& g, F f) {
                 for (int c2 = c1 + 1; c2 < 9; ++c2) {
                     const bool sameBand = r1 / 3 == r2 / 3, sameStack = c1 / 3 == c2 / 3;
                     if (sameBand == sameStack) continue; // one box or four
-                    const std::array<int, 4> k = {9 * r1 + c1, 9 * r1 + c2, 9 * r2 + c1, 9 * r2 + c2};
+                    const std::array<int, 4> k = {9 * r1 + c1, 9 * r1 + c2, 9 * r2 + c1,
+                                                  9 * r2 + c2};
                     const Mask common = g.cand[k[0]] & g.cand[k[1]] & g.cand[k[2]] & g.cand[k[3]];
                     if (popcount(common) < 2) continue;
                     for (unsigned m1 = common; m1; m1 &= m1 - 1) {
@@ -165,8 +169,10 @@ bool uniqueRectangle1(const Grid& g, LadderStep& step) {
     return eachRectangle(g, [&](const std::array<int, 4>& k, Mask pair) {
         int extra = -1, exact = 0;
         for (int c : k) {
-            if (g.cand[c] == pair) ++exact;
-            else extra = c;
+            if (g.cand[c] == pair)
+                ++exact;
+            else
+                extra = c;
         }
         if (exact != 3) return false;
         for (unsigned m = pair; m; m &= m - 1) step.eliminate(extra, lowest(m));
@@ -356,8 +362,8 @@ bool multiColouring(const Grid& g, LadderStep& step) {
                         const Cells& pb = col.sides[b][1 - kb];
                         const Cells lose = (seenBySome(pa) & seenBySome(pb)).minus(pa | pb);
                         if (!eliminateAll(g, step, lose, d)) continue;
-                        step.pattern = col.sides[a][0] | col.sides[a][1] | col.sides[b][0] |
-                                       col.sides[b][1];
+                        step.pattern =
+                            col.sides[a][0] | col.sides[a][1] | col.sides[b][0] | col.sides[b][1];
                         step.sentence = "Multi Colouring on " + digitName(d) + ": " +
                                         cellList(col.sides[a][ka]) + " sees " +
                                         cellList(col.sides[b][kb]) + ", so the " + digitName(d) +

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hints/ladder/ladder_searches.h"
 namespace velmar::ladder {
-bool xChain(const Grid&, LadderStep&) { return false; }
-bool xyChain(const Grid&, LadderStep&) { return false; }
-bool alternatingChain(const Grid&, LadderStep&) { return false; }
-bool alsXz(const Grid&, LadderStep&) { return false; }
-bool alsXyWing(const Grid&, LadderStep&) { return false; }
-bool sueDeCoq(const Grid&, LadderStep&) { return false; }
+bool alsXz(const Grid&, LadderStep&) {
+    return false;
 }
+bool alsXyWing(const Grid&, LadderStep&) {
+    return false;
+}
+bool sueDeCoq(const Grid&, LadderStep&) {
+    return false;
+}
+} // namespace velmar::ladder
