@@ -86,6 +86,10 @@ bench() {
     echo "== Hint engine: one step and a whole rating"
     "$root/build/bench/hints_bench" --lines 20000 "$data"/puzzles3_magictour_top1465.txt "$data"/random_minimal_20k.txt
     "$root/build/bench/hints_bench" --lines 2000 "$data"/puzzles2_17_clue.txt "$data"/puzzles5_forum_hardest_1905_11plus.txt
+    echo "== The advanced ladder: finish rates, rating and step times, techniques, difficulty"
+    "$root/build/bench/ladder_bench" "$data"/puzzles3_magictour_top1465.txt
+    "$root/build/bench/ladder_bench" --lines 1000 "$data"/puzzles5_forum_hardest_1905_11plus.txt
+    "$root/build/bench/ladder_bench" --lines 20000 "$data"/random_minimal_20k.txt "$data"/puzzles2_17_clue.txt
     echo "== Puzzle bank"
     "$root/build/bench/bank_bench"
     echo "== Puzzle text import, a megabyte of text"

@@ -213,6 +213,9 @@ class PlaySession {
     // The next press searches, so "Thinking..." shows while it runs.
     bool hintSearchesNext() const { return hints_.nextRequestSearches(); }
     const HintEngine& hintEngine() const { return hints_.engine(); }
+    // The "Advanced techniques" setting, passed on to the hint engine.
+    void SetAdvancedTechniques(bool on) { hints_.setAdvanced(on); }
+    bool AdvancedTechniques() const { return hints_.advanced(); }
 
     // Branches: one at a time. Start remembers the board as a position line,
     // Accept keeps what was played, Reject puts the remembered board back as

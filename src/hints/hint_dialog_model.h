@@ -19,6 +19,11 @@ class HintDialogModel {
   public:
     explicit HintDialogModel(BoardCells& board) : board_(board) {}
 
+    // The "Advanced techniques" switch: the engine's ladder for the next
+    // dialog runs (off: the engine's own techniques, as always).
+    void setAdvanced(bool on) { engine_.setAdvanced(on); }
+    bool advanced() const { return engine_.advanced(); }
+
     // A fresh dialog run on the board: reset, then the first request, so the
     // first hint is ready before the dialog shows.
     void open(bool pencilMode);

@@ -46,6 +46,15 @@ void LoadSettings(Settings& settings, SettingsBackend& store) {
     }
 }
 
+bool LoadAdvancedTechniques(const SettingsBackend& store) {
+    return store.ReadString(kSettingsKeyPath, kAdvancedTechniquesValue) == "1";
+}
+
+bool SaveAdvancedTechniques(bool on, SettingsBackend& store) {
+    return store.WriteString(kSettingsKeyPath, kAdvancedTechniquesValue, on ? "1" : "0") &&
+           store.Commit();
+}
+
 std::optional<std::uint32_t> ColourFromSettingText(std::string_view text) {
     const std::optional<std::uint64_t> value = ParseDecimal(text);
     if (!value || *value > 0xFFFFFF) return std::nullopt;

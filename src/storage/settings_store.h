@@ -71,6 +71,15 @@ bool SaveSettings(const Settings& settings, SettingsBackend& store);
 // how a partly written key is repaired. Other odd values are read as they are.
 void LoadSettings(Settings& settings, SettingsBackend& store);
 
+// The "Advanced techniques" switch of the hint engine, stored as its own
+// value ("1" on, "0" off) beside the nine: a store without it (every file
+// written before the switch existed) reads as off, and the nine values and
+// their repair never touch it.
+inline constexpr std::string_view kAdvancedTechniquesValue = "AdvancedTechniques";
+bool LoadAdvancedTechniques(const SettingsBackend& store);
+// Writes the switch and commits it; false when the store cannot be written.
+bool SaveAdvancedTechniques(bool on, SettingsBackend& store);
+
 // The colour of a colour field: plain decimal digits of a 24-bit colour,
 // 0..16777215. Nothing for any other text.
 std::optional<std::uint32_t> ColourFromSettingText(std::string_view text);

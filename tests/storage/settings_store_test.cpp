@@ -35,6 +35,24 @@ TEST(SettingsStoreTest, DefaultTexts) {
     EXPECT_EQ(kSettingsKeyPath, kKey);
 }
 
+// The switch is off until stored as "1", lives beside the nine values and
+// leaves them (and their repair) alone.
+TEST(SettingsStoreTest, AdvancedTechniquesSwitch) {
+    MemorySettingsStore store;
+    EXPECT_FALSE(LoadAdvancedTechniques(store));
+    ASSERT_TRUE(SaveAdvancedTechniques(true, store));
+    EXPECT_EQ(store.ReadString(kKey, "AdvancedTechniques"), "1");
+    EXPECT_TRUE(LoadAdvancedTechniques(store));
+    Settings s;
+    LoadSettings(s, store); // a key without the nine is repaired with their defaults
+    EXPECT_EQ(store.ValueCount(kKey), 10u);
+    EXPECT_TRUE(LoadAdvancedTechniques(store));
+    ASSERT_TRUE(SaveAdvancedTechniques(false, store));
+    EXPECT_FALSE(LoadAdvancedTechniques(store));
+    ASSERT_TRUE(store.WriteString(kKey, "AdvancedTechniques", "yes"));
+    EXPECT_FALSE(LoadAdvancedTechniques(store));
+}
+
 TEST(SettingsStoreTest, FirstStartCreatesTheKeyWithDefaults) {
     MemorySettingsStore store;
     Settings s;

@@ -19,34 +19,30 @@ int capped(int tenths) {
     return std::min(tenths, 119);
 }
 
-// The shortest contradiction among all assumptions "cell is digit".
+// The contradiction reached with the fewest facts among all assumptions
+// "cell is digit" (the fewer facts, the shorter its chain).
 bool contradiction(const Grid& g, LadderStep& step, Links links) {
-    int bestLinks = 1 << 30;
+    std::size_t fewest = ~std::size_t{0};
     int bestCell = -1, bestDigit = 0;
-    std::string bestText;
-    Cells bestCells;
     for (int c = 0; c < 81; ++c) {
         for (unsigned m = g.cand[c]; m; m &= m - 1) {
             const int d = lowest(m);
-            Propagation p(g, links, 0, true);
-            if (!p.assume(factOf(c, d, true))) continue;
-            int n = 0;
-            Cells cells;
-            std::string text = p.explain(-1, n, &cells);
-            if (n >= bestLinks) continue;
-            bestLinks = n;
+            Propagation p(g, links, 0, false);
+            if (!p.assume(factOf(c, d, true)) || p.derived().size() >= fewest) continue;
+            fewest = p.derived().size();
             bestCell = c;
             bestDigit = d;
-            bestText = std::move(text);
-            bestCells = cells;
         }
     }
     if (bestCell < 0) return false;
+    Propagation p(g, links, 0, true);
+    p.assume(factOf(bestCell, bestDigit, true));
+    int n = 0;
+    const std::string text = p.explain(-1, n, &step.pattern);
     step.eliminate(bestCell, bestDigit);
-    step.pattern = bestCells;
-    step.difficulty = capped(techniqueInfo(step.technique).difficulty + lengthBonus(bestLinks));
-    step.sentence = candidateName(bestCell, bestDigit) + " leads to a contradiction:\r\n" +
-                    bestText + "\r\n" + removalsText(step);
+    step.difficulty = capped(techniqueInfo(step.technique).difficulty + lengthBonus(n));
+    step.sentence = candidateName(bestCell, bestDigit) + " leads to a contradiction:\r\n" + text +
+                    "\r\n" + removalsText(step);
     return true;
 }
 
@@ -61,20 +57,15 @@ struct Common {
 Common commonConclusion(const Grid& g, const std::vector<std::unique_ptr<Propagation>>& branches,
                         const Cells& exclude) {
     Common best;
-    for (int f : branches.front()->derived()) {
+    const std::vector<int>& first = branches.front()->derived();
+    for (std::size_t i = 0; i < first.size() && static_cast<int>(i) < best.reach; ++i) {
+        const int f = first[i];
         const int c = factCell(f);
         if (exclude.has(c) || g.value[c] != 0) continue;
         if (!factOn(f) && !g.has(c, factDigit(f))) continue;
-        int reach = 0;
         bool everywhere = true;
-        for (const auto& b : branches) {
-            if (!b->holds(f)) {
-                everywhere = false;
-                break;
-            }
-            reach = std::max(reach, b->orderOf(f));
-        }
-        if (everywhere && reach < best.reach) best = {f, reach};
+        for (const auto& b : branches) everywhere = everywhere && b->holds(f);
+        if (everywhere) best = {f, static_cast<int>(i)};
     }
     return best;
 }
@@ -108,10 +99,10 @@ void reportForcing(LadderStep& step, const std::vector<std::unique_ptr<Propagati
 // Branches from each of `starts`; false when one of them fails (a
 // contradiction, which the contradiction search reports instead).
 bool runBranches(const Grid& g, Links links, const std::vector<int>& starts,
-                 std::vector<std::unique_ptr<Propagation>>& branches) {
+                 std::vector<std::unique_ptr<Propagation>>& branches, bool record = false) {
     branches.clear();
     for (int f : starts) {
-        branches.push_back(std::make_unique<Propagation>(g, links, 0, true));
+        branches.push_back(std::make_unique<Propagation>(g, links, 0, record));
         if (branches.back()->assume(f)) return false;
     }
     return true;
@@ -139,7 +130,7 @@ bool cellForcing(const Grid& g, LadderStep& step, Links links) {
     std::vector<int> starts;
     for (unsigned m = g.cand[bestCell]; m; m &= m - 1)
         starts.push_back(factOf(bestCell, lowest(m), true));
-    runBranches(g, links, starts, branches);
+    runBranches(g, links, starts, branches, true);
     reportForcing(step, branches, starts, best.fact,
                   "Whatever " + cellName(bestCell) + " is (" + digitList(g.cand[bestCell]) + ")");
     step.pattern.add(bestCell);
@@ -172,7 +163,7 @@ bool unitForcing(const Grid& g, LadderStep& step, Links links) {
     std::vector<int> starts;
     const Cells at = g.inUnit(bestUnit, bestDigit);
     at.each([&](int c) { starts.push_back(factOf(c, bestDigit, true)); });
-    runBranches(g, links, starts, branches);
+    runBranches(g, links, starts, branches, true);
     reportForcing(step, branches, starts, best.fact,
                   "Wherever the " + std::string(1, static_cast<char>('1' + bestDigit)) + " of " +
                       unitName(bestUnit) + " goes (" + cellList(at) + ")");

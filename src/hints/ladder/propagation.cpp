@@ -37,6 +37,13 @@ Propagation::~Propagation() {
     delete facts_;
 }
 
+bool Propagation::holds(int fact) const {
+    const int cell = factCell(fact), d = factDigit(fact);
+    if (start_.value[cell] != 0) return false;
+    if (factOn(fact)) return s_.value[cell] == d + 1;
+    return start_.has(cell, d) && !((s_.cand[cell] >> d) & 1);
+}
+
 bool Propagation::assume(int fact) {
     if (factOn(fact)) {
         deriveOn(factCell(fact), factDigit(fact), nullptr, 0);

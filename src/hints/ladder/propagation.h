@@ -47,8 +47,8 @@ class Propagation {
     bool assume(int fact);
 
     bool contradiction() const { return contradiction_; }
-    bool holds(int fact) const { return facts_->order[fact] != 0; }
-    int orderOf(int fact) const { return facts_->order[fact]; }
+    // Whether the fact followed (or, for an "on" fact, the assumption made it).
+    bool holds(int fact) const;
     // Facts derived, in the order they followed (the assumption first).
     const std::vector<int>& derived() const { return derived_; }
     // The links from the assumption to `fact` (or to the contradiction when
