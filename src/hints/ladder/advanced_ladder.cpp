@@ -18,7 +18,7 @@ struct Rung {
 // search of another row (a sashimi fish by its finned row, skyscrapers,
 // kites and empty rectangles by the single-digit pattern search) has no
 // rung of its own.
-constexpr std::array<Rung, 38> kLadder = {{
+constexpr std::array<Rung, 39> kLadder = {{
     {kHiddenSingleBox, hiddenSingleInBox},
     {kHiddenSingleLine, hiddenSingleInLine},
     {kNakedSingle, nakedSingle},
@@ -38,6 +38,7 @@ constexpr std::array<Rung, 38> kLadder = {{
     {kNakedQuad, nakedSubset<4>},
     {kJellyfish, basicFish<4>},
     {kHiddenQuad, hiddenSubset<4>},
+    {kWxyzWing, wxyzWing},
     {kBug1, bugPlusOne},
     {kFinnedXWing, finnedFish<2>},
     {kSkyscraper, singleDigitPattern},

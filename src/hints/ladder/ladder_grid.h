@@ -13,6 +13,16 @@ namespace velmar::ladder {
 
 using Mask = std::uint16_t; // bit d set when digit d+1 is possible
 
+// Bit counts without the processor's popcount instruction, which the
+// portable build does not assume (the library call it falls back to was a
+// third of the ladder's time).
+inline int bitCount64(std::uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+}
+
 // A set of cells as an 81-bit mask.
 struct Cells {
     std::uint64_t lo = 0; // cells 0..63
@@ -37,7 +47,7 @@ struct Cells {
     }
     bool has(int cell) const { return cell < 64 ? (lo >> cell) & 1 : (hi >> (cell - 64)) & 1; }
     bool empty() const { return (lo | hi) == 0; }
-    int count() const { return __builtin_popcountll(lo) + __builtin_popcountll(hi); }
+    int count() const { return bitCount64(lo) + bitCount64(hi); }
     int first() const { return lo ? __builtin_ctzll(lo) : 64 + __builtin_ctzll(hi); }
     Cells operator&(const Cells& o) const { return {lo & o.lo, hi & o.hi}; }
     Cells operator|(const Cells& o) const { return {lo | o.lo, hi | o.hi}; }
@@ -70,7 +80,7 @@ constexpr int boxOf(int cell) {
     return 3 * (cell / 27) + (cell % 9) / 3;
 }
 inline int popcount(unsigned m) {
-    return __builtin_popcount(m);
+    return bitCount64(m);
 }
 inline int lowest(unsigned m) {
     return __builtin_ctz(m);

@@ -38,6 +38,7 @@ bool singleDigitPattern(const Grid& g, LadderStep& step); // skyscraper, kite, e
 bool xChain(const Grid& g, LadderStep& step);
 bool xyChain(const Grid& g, LadderStep& step);
 bool alternatingChain(const Grid& g, LadderStep& step);
+bool wxyzWing(const Grid& g, LadderStep& step); // ALS-XZ of a pair cell and three cells
 bool alsXz(const Grid& g, LadderStep& step);
 bool alsXyWing(const Grid& g, LadderStep& step);
 bool sueDeCoq(const Grid& g, LadderStep& step);

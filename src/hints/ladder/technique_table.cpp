@@ -41,9 +41,10 @@ const TechniqueInfo& techniqueInfo(int id) {
         {"Naked Quad", 50, 60, velmar::kNakedSubset},                      // explainer 5.0
         {"Jellyfish", 52, 64, velmar::kSingleDigitChain},                  // explainer 5.2
         {"Hidden Quad", 54, 68, velmar::kHiddenSubset},                    // explainer 5.4
-        {"BUG+1", 56, 72, velmar::kGeneralizedChain},                      // explainer 5.6
-        {"Finned X-Wing", 65, 100, velmar::kSingleDigitChain},             // as an X-chain, 6.5
-        {"Sashimi X-Wing", 65, 100, velmar::kSingleDigitChain},            // as an X-chain, 6.5
+        {"WXYZ-Wing", 55, 70, velmar::kChainOfPairs},
+        {"BUG+1", 56, 72, velmar::kGeneralizedChain},              // explainer 5.6
+        {"Finned X-Wing", 65, 100, velmar::kSingleDigitChain},     // as an X-chain, 6.5
+        {"Sashimi X-Wing", 65, 100, velmar::kSingleDigitChain},    // as an X-chain, 6.5
         {"Skyscraper", 65, 100, velmar::kSingleDigitChain},        // a four-link X-chain, 6.5
         {"Two-String Kite", 65, 100, velmar::kSingleDigitChain},   // a four-link X-chain, 6.5
         {"Finned Swordfish", 66, 110, velmar::kSingleDigitChain},  // as an X-chain, 6.6

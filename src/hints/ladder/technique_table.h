@@ -32,6 +32,7 @@ enum TechniqueId : int {
     kNakedQuad,
     kJellyfish,
     kHiddenQuad,
+    kWxyzWing,
     kBug1,
     kFinnedXWing,
     kSashimiXWing,
