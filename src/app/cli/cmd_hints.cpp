@@ -130,7 +130,7 @@ int runHint(const std::vector<std::string>& args) {
 std::vector<Command> hintCommands() {
     return {
         {"rate", "rate each puzzle by the hint engine's difficulty score",
-         "Usage: velmar-cli rate [--steps] [--trace] [FILE...]\n"
+         "Usage: velmar-cli rate [--steps] [--trace] [--extended] [FILE...]\n"
          "\n"
          "For each puzzle line ('1'..'9' givens, any other character a blank; a short\n"
          "line has blanks at its end, only the first 81 characters count) runs the\n"
@@ -147,10 +147,15 @@ std::vector<Command> hintCommands() {
          "  --steps  before the result line, one line per step: the hint sentence\n"
          "           (line breaks written as \" / \"), \"---难度分：\" and the score\n"
          "  --trace  after each step that found something: \"state\", a tab and the\n"
-         "           81 cells comma-joined, a placed digit or \"+\" and the candidates\n",
+         "           81 cells comma-joined, a placed digit or \"+\" and the candidates\n"
+         "  --extended  rate with the advanced techniques (the \"Advanced techniques\"\n"
+         "           setting): the score uses their weights, each counter counts its\n"
+         "           family, and the result line ends in two more columns: the\n"
+         "           difficulty on the 1.0-11.9 scale (the hardest step's, \"7.2\") and\n"
+         "           the name of the hardest step's technique\n",
          runRate},
         {"hint", "the first hint for each position line",
-         "Usage: velmar-cli hint [--pencil] [FILE...]\n"
+         "Usage: velmar-cli hint [--pencil] [--extended] [FILE...]\n"
          "\n"
          "For each position line (81 comma-joined entries, each a State digit and the\n"
          "cell's Text) runs the hint dialog's first request and prints the sentence\n"
@@ -162,7 +167,10 @@ std::vector<Command> hintCommands() {
          "cells (\"A1 A5\").\n"
          "\n"
          "  --pencil  the \"Pencil and Paper\" mode: candidates come from the filled\n"
-         "            cells, not from the cells' marks\n",
+         "            cells, not from the cells' marks\n"
+         "  --extended  the hint of the advanced techniques, followed by two more\n"
+         "            columns: the step's difficulty (\"7.2\") and its technique's name\n"
+         "            (\"0.0\" and nothing for \"Solved!\", \"I'm stumped!\", \"No solution!\")\n",
          runHint},
     };
 }
