@@ -25,6 +25,12 @@ struct Als {
 
 constexpr int kMostCells = 4;
 
+// The next larger number with as many bits set as v (v not 0).
+unsigned nextSubset(unsigned v) {
+    const unsigned t = v | (v - 1);
+    return (t + 1) | (((~t & (t + 1)) - 1) >> (lowest(v) + 1));
+}
+
 // Every set of at most `most` cells, once: a pair cell is taken from its
 // row, a set inside one box from the box.
 std::vector<Als> findAlmostLockedSets(const Grid& g, int most = kMostCells) {
@@ -36,30 +42,33 @@ std::vector<Als> findAlmostLockedSets(const Grid& g, int most = kMostCells) {
         for (int c : geo.unitCells[u]) {
             if (g.value[c] == 0) open[n++] = c;
         }
-        for (unsigned pick = 1; pick < (1u << n); ++pick) {
-            const int size = popcount(pick);
-            if (size > most) continue;
-            Als a;
-            a.unit = u;
-            for (unsigned m = pick; m; m &= m - 1) {
-                const int c = open[lowest(m)];
-                a.cells.add(c);
-                a.digits |= g.cand[c];
+        // Every subset of the open cells of at most `most` cells, by size
+        // (the next subset of the same size by Gosper's rule).
+        for (int size = 1; size <= std::min(most, n); ++size) {
+            for (unsigned pick = (1u << size) - 1; pick < (1u << n); pick = nextSubset(pick)) {
+                Als a;
+                a.unit = u;
+                for (unsigned m = pick; m; m &= m - 1) {
+                    const int c = open[lowest(m)];
+                    a.cells.add(c);
+                    a.digits |= g.cand[c];
+                }
+                if (popcount(a.digits) != size + 1) continue;
+                if (size == 1
+                        ? u >= 9
+                        : u < 18 &&
+                              a.cells.minus(geo.unitSet[18 + boxOf(a.cells.first())]).empty()) {
+                    continue;
+                }
+                for (unsigned m = a.digits; m; m &= m - 1) {
+                    const int d = lowest(m);
+                    a.of[d] = a.cells & g.where[d];
+                    Cells seen = geo.peers[a.of[d].first()];
+                    a.of[d].each([&](int c) { seen &= geo.peers[c]; });
+                    a.seen[d] = seen.minus(a.cells);
+                }
+                sets.push_back(a);
             }
-            if (popcount(a.digits) != size + 1) continue;
-            if (size == 1
-                    ? u >= 9
-                    : u < 18 && a.cells.minus(geo.unitSet[18 + boxOf(a.cells.first())]).empty()) {
-                continue;
-            }
-            for (unsigned m = a.digits; m; m &= m - 1) {
-                const int d = lowest(m);
-                a.of[d] = a.cells & g.where[d];
-                Cells seen = geo.peers[a.of[d].first()];
-                a.of[d].each([&](int c) { seen &= geo.peers[c]; });
-                a.seen[d] = seen.minus(a.cells);
-            }
-            sets.push_back(a);
         }
     }
     std::stable_sort(sets.begin(), sets.end(),

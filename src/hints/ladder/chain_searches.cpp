@@ -3,9 +3,9 @@
 // links (then the next is true) and weak links (then the next is false) to
 // "another candidate is true", so one of the two ends holds. X-chains use
 // one digit's links in units, XY-chains pair cells joined by a digit, and
-// AICs mix both.
+// AICs mix both. X-chains and AICs also use grouped nodes: the two or three
+// places of a digit where a box meets a line, taken together.
 #include "hints/ladder/ladder_searches.h"
-#include "hints/ladder/propagation.h"
 
 #include <array>
 #include <memory>
@@ -17,76 +17,156 @@ namespace {
 
 enum class Kind { X, XY, Any };
 
-constexpr int kNodes = 81 * 9;
-int nodeOf(int cell, int d) {
-    return cell * 9 + d;
-}
+constexpr int kCandidates = 81 * 9; // nodes below this are one cell's digit
+
+struct Node {
+    int digit;
+    Cells cells;
+    Cells seenByAll; // cells seeing every cell of the node (none of them)
+};
 
 struct Graph {
-    std::array<std::vector<int>, kNodes> strong;
-    std::array<std::vector<int>, kNodes> weak;
-    std::vector<int> nodes;
+    std::vector<Node> nodes;
+    std::vector<std::vector<int>> strong;
+    std::vector<std::vector<int>> weak;
+    std::vector<int> groupOf; // per group node: its index, else -1
+
+    int add(int digit, const Cells& cells) {
+        Node n{digit, cells, {}};
+        bool first = true;
+        cells.each([&](int c) {
+            n.seenByAll = first ? geometry().peers[c] : n.seenByAll & geometry().peers[c];
+            first = false;
+        });
+        n.seenByAll = n.seenByAll.minus(cells);
+        nodes.push_back(n);
+        strong.emplace_back();
+        weak.emplace_back();
+        return static_cast<int>(nodes.size()) - 1;
+    }
 };
+
+bool sees(const Node& a, const Node& b) {
+    return a.digit == b.digit && (a.cells & b.cells).empty() && b.cells.minus(a.seenByAll).empty();
+}
+
+void link(std::vector<std::vector<int>>& links, int a, int b) {
+    links[a].push_back(b);
+    links[b].push_back(a);
+}
 
 void buildGraph(const Grid& g, Kind kind, Graph& gr) {
     const Geometry& geo = geometry();
+    // Candidate nodes first, at cell * 9 + digit (absent ones stay unlinked),
+    // then the groups, listed per digit and per unit they lie in.
+    for (int n = 0; n < kCandidates; ++n) gr.add(n % 9, Cells::of(n / 9));
+    std::array<std::vector<int>, 9> groupsOf;
+    std::array<std::array<std::vector<int>, 9>, 27> groupsIn;
+    if (kind != Kind::XY) {
+        for (int d = 0; d < 9; ++d) {
+            for (int box = 18; box < 27; ++box) {
+                for (int line = 0; line < 18; ++line) {
+                    const Cells part = g.inUnit(box, d) & geo.unitSet[line];
+                    if (part.count() < 2) continue;
+                    const int id = gr.add(d, part);
+                    groupsOf[d].push_back(id);
+                    groupsIn[box][d].push_back(id);
+                    groupsIn[line][d].push_back(id);
+                }
+            }
+        }
+    }
+    for (int d = 0; d < 9; ++d) {
+        // Strong: two nodes hold all of d's places in a unit.
+        for (int u = 0; u < 27 && kind != Kind::XY; ++u) {
+            const Cells places = g.inUnit(u, d);
+            if (places.count() == 2) {
+                Cells rest = places;
+                rest.remove(places.first());
+                link(gr.strong, places.first() * 9 + d, rest.first() * 9 + d);
+            }
+            for (int a : groupsIn[u][d]) {
+                const Cells rest = places.minus(gr.nodes[a].cells);
+                if (rest.count() == 1) link(gr.strong, a, rest.first() * 9 + d);
+                for (int b : groupsIn[u][d]) {
+                    if (a < b && gr.nodes[b].cells == rest) link(gr.strong, a, b);
+                }
+            }
+        }
+        // Weak: every cell of one sees every cell of the other.
+        g.where[d].each([&](int c) {
+            const int n = c * 9 + d;
+            (g.where[d] & geo.peers[c]).each([&](int p) {
+                if (kind != Kind::XY || popcount(g.cand[p]) == 2) gr.weak[n].push_back(p * 9 + d);
+            });
+            for (int m : groupsOf[d]) {
+                if (gr.nodes[m].seenByAll.has(c)) link(gr.weak, n, m);
+            }
+        });
+        for (int a : groupsOf[d]) {
+            for (int b : groupsOf[d]) {
+                if (a < b && sees(gr.nodes[a], gr.nodes[b])) link(gr.weak, a, b);
+            }
+        }
+    }
     for (int c = 0; c < 81; ++c) {
         for (unsigned m = g.cand[c]; m; m &= m - 1) {
-            const int d = lowest(m), n = nodeOf(c, d);
-            gr.nodes.push_back(n);
+            const int d = lowest(m), n = c * 9 + d;
             if (kind != Kind::X && popcount(g.cand[c]) == 2) {
-                gr.strong[n].push_back(nodeOf(c, lowest(g.cand[c] & ~(1u << d))));
+                gr.strong[n].push_back(c * 9 + lowest(g.cand[c] & ~(1u << d)));
             }
-            if (kind != Kind::XY) {
-                for (int u : geo.unitsOf[c]) {
-                    const Cells at = g.inUnit(u, d);
-                    if (at.count() != 2) continue;
-                    Cells other = at;
-                    other.remove(c);
-                    gr.strong[n].push_back(nodeOf(other.first(), d));
-                }
-            }
-            (g.where[d] & geo.peers[c]).each([&](int p) {
-                if (kind != Kind::XY || popcount(g.cand[p]) == 2)
-                    gr.weak[n].push_back(nodeOf(p, d));
-            });
             if (kind == Kind::Any) {
-                for (unsigned o = g.cand[c] & ~(1u << d); o; o &= o - 1) {
-                    gr.weak[n].push_back(nodeOf(c, lowest(o)));
-                }
+                for (unsigned o = g.cand[c] & ~(1u << d); o; o &= o - 1)
+                    gr.weak[n].push_back(c * 9 + lowest(o));
             }
         }
     }
 }
 
 // What "one of s, t holds" removes.
-void endEliminations(const Grid& g, int s, int t, LadderStep& step) {
-    const Geometry& geo = geometry();
-    const int c1 = s / 9, d1 = s % 9, c2 = t / 9, d2 = t % 9;
-    if (d1 == d2 && c1 != c2) {
-        Cells both = geo.peers[c1] & geo.peers[c2] & g.where[d1];
-        both.each([&](int c) { step.eliminate(c, d1); });
-    } else if (c1 == c2 && d1 != d2) {
-        for (unsigned m = g.cand[c1] & ~(1u << d1) & ~(1u << d2); m; m &= m - 1) {
+void endEliminations(const Grid& g, const Graph& gr, int s, int t, LadderStep& step) {
+    const Node& a = gr.nodes[s];
+    const Node& b = gr.nodes[t];
+    if (a.digit == b.digit) {
+        (a.seenByAll & b.seenByAll & g.where[a.digit]).each([&](int c) {
+            step.eliminate(c, a.digit);
+        });
+        return;
+    }
+    if (s >= kCandidates || t >= kCandidates) return;
+    const int c1 = s / 9, c2 = t / 9;
+    if (c1 == c2) {
+        for (unsigned m = g.cand[c1] & ~(1u << a.digit) & ~(1u << b.digit); m; m &= m - 1) {
             step.eliminate(c1, lowest(m));
         }
-    } else if (c1 != c2 && geo.peers[c1].has(c2)) {
-        if (g.has(c2, d1)) step.eliminate(c2, d1);
-        if (g.has(c1, d2)) step.eliminate(c1, d2);
+    } else if (geometry().peers[c1].has(c2)) {
+        if (g.has(c2, a.digit)) step.eliminate(c2, a.digit);
+        if (g.has(c1, b.digit)) step.eliminate(c1, b.digit);
     }
+}
+
+std::string nodeName(const Node& n, bool on) {
+    std::string cells;
+    n.cells.each([&](int c) {
+        if (!cells.empty()) cells += ' ';
+        cells += cellName(c);
+    });
+    if (n.cells.count() > 1) cells = "(" + cells + ")";
+    return cells + (on ? "=" : "≠") + static_cast<char>('1' + n.digit);
 }
 
 // The shortest chain that removes something, over every start.
 bool findChain(const Grid& g, LadderStep& step, Kind kind) {
     auto gr = std::make_unique<Graph>();
     buildGraph(g, kind, *gr);
+    const int count = static_cast<int>(gr->nodes.size());
     // State: node * 2 + (1 when the node is true).
-    std::vector<int> parent(2 * kNodes), seenAt(2 * kNodes, -1);
+    std::vector<int> parent(2 * count), seenAt(2 * count, -1);
     std::vector<int> bestPath;
     int bestLen = 1 << 30;
     LadderStep best;
     std::vector<int> frontier, next;
-    for (int s : gr->nodes) {
+    for (int s = 0; s < count; ++s) {
         if (gr->strong[s].empty()) continue;
         frontier.assign(1, 2 * s);
         seenAt[2 * s] = s;
@@ -103,12 +183,10 @@ bool findChain(const Grid& g, LadderStep& step, Kind kind) {
                     parent[to] = state;
                     next.push_back(to);
                     if (on || m == s) continue;
-                    if (kind == Kind::X || kind == Kind::XY) {
-                        if (m % 9 != s % 9) continue; // these chains end on the start digit
-                    }
+                    // X- and XY-chains end on the start digit.
+                    if (kind != Kind::Any && gr->nodes[m].digit != gr->nodes[s].digit) continue;
                     LadderStep trial;
-                    trial.technique = step.technique;
-                    endEliminations(g, s, m, trial);
+                    endEliminations(g, *gr, s, m, trial);
                     if (trial.eliminations.empty()) continue;
                     std::vector<int> path;
                     for (int x = to; x >= 0; x = parent[x]) path.push_back(x);
@@ -125,16 +203,17 @@ bool findChain(const Grid& g, LadderStep& step, Kind kind) {
     std::string text;
     for (int state : bestPath) {
         if (!text.empty()) text += " → ";
-        text += factName(factOf(state / 18, (state / 2) % 9, state & 1));
-        step.pattern.add(state / 18);
+        const Node& n = gr->nodes[state / 2];
+        text += nodeName(n, state & 1);
+        step.pattern |= n.cells;
     }
     step.eliminations = best.eliminations;
     step.targets = best.targets;
-    const int s = bestPath.front() / 2, t = bestPath.back() / 2;
+    const Node& s = gr->nodes[bestPath.front() / 2];
+    const Node& t = gr->nodes[bestPath.back() / 2];
     step.difficulty = techniqueInfo(step.technique).difficulty + lengthBonus(bestLen);
     step.sentence = std::string(techniqueInfo(step.technique).name) + ": " + text + ",\r\nso " +
-                    candidateName(s / 9, s % 9) + " or " + candidateName(t / 9, t % 9) + ", " +
-                    removalsText(step);
+                    nodeName(s, true) + " or " + nodeName(t, true) + ", " + removalsText(step);
     return true;
 }
 
