@@ -7,6 +7,7 @@
 // places of a digit where a box meets a line, taken together.
 #include "hints/ladder/ladder_searches.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -25,11 +26,30 @@ struct Node {
     Cells seenByAll; // cells seeing every cell of the node (none of them)
 };
 
+// Links as one list per kind, indexed by their first node once built.
+struct Links {
+    std::vector<std::pair<int, int>> pairs;
+    std::vector<int> start, to;
+
+    void add(int a, int b) { pairs.push_back({a, b}); }
+    void index(int count) {
+        std::sort(pairs.begin(), pairs.end());
+        start.assign(count + 1, 0);
+        for (const auto& p : pairs) ++start[p.first + 1];
+        for (int n = 0; n < count; ++n) start[n + 1] += start[n];
+        to.clear();
+        for (const auto& p : pairs) to.push_back(p.second);
+    }
+    template <typename F> void each(int n, F f) const {
+        for (int i = start[n]; i < start[n + 1]; ++i) f(to[i]);
+    }
+    bool any(int n) const { return start[n] < start[n + 1]; }
+};
+
 struct Graph {
     std::vector<Node> nodes;
-    std::vector<std::vector<int>> strong;
-    std::vector<std::vector<int>> weak;
-    std::vector<int> groupOf; // per group node: its index, else -1
+    Links strong;
+    Links weak;
 
     int add(int digit, const Cells& cells) {
         Node n{digit, cells, {}};
@@ -40,8 +60,6 @@ struct Graph {
         });
         n.seenByAll = n.seenByAll.minus(cells);
         nodes.push_back(n);
-        strong.emplace_back();
-        weak.emplace_back();
         return static_cast<int>(nodes.size()) - 1;
     }
 };
@@ -50,35 +68,34 @@ bool sees(const Node& a, const Node& b) {
     return a.digit == b.digit && (a.cells & b.cells).empty() && b.cells.minus(a.seenByAll).empty();
 }
 
-void link(std::vector<std::vector<int>>& links, int a, int b) {
-    links[a].push_back(b);
-    links[b].push_back(a);
+void link(Links& links, int a, int b) {
+    links.add(a, b);
+    links.add(b, a);
 }
 
-void buildGraph(const Grid& g, Kind kind, Graph& gr) {
+// The links of every kind of chain; each search keeps the ones it may use.
+void buildGraph(const Grid& g, Graph& gr) {
     const Geometry& geo = geometry();
     // Candidate nodes first, at cell * 9 + digit (absent ones stay unlinked),
     // then the groups, listed per digit and per unit they lie in.
     for (int n = 0; n < kCandidates; ++n) gr.add(n % 9, Cells::of(n / 9));
     std::array<std::vector<int>, 9> groupsOf;
     std::array<std::array<std::vector<int>, 9>, 27> groupsIn;
-    if (kind != Kind::XY) {
-        for (int d = 0; d < 9; ++d) {
-            for (int box = 18; box < 27; ++box) {
-                for (int line = 0; line < 18; ++line) {
-                    const Cells part = g.inUnit(box, d) & geo.unitSet[line];
-                    if (part.count() < 2) continue;
-                    const int id = gr.add(d, part);
-                    groupsOf[d].push_back(id);
-                    groupsIn[box][d].push_back(id);
-                    groupsIn[line][d].push_back(id);
-                }
+    for (int d = 0; d < 9; ++d) {
+        for (int box = 18; box < 27; ++box) {
+            for (int line = 0; line < 18; ++line) {
+                const Cells part = g.inUnit(box, d) & geo.unitSet[line];
+                if (part.count() < 2) continue;
+                const int id = gr.add(d, part);
+                groupsOf[d].push_back(id);
+                groupsIn[box][d].push_back(id);
+                groupsIn[line][d].push_back(id);
             }
         }
     }
     for (int d = 0; d < 9; ++d) {
         // Strong: two nodes hold all of d's places in a unit.
-        for (int u = 0; u < 27 && kind != Kind::XY; ++u) {
+        for (int u = 0; u < 27; ++u) {
             const Cells places = g.inUnit(u, d);
             if (places.count() == 2) {
                 Cells rest = places;
@@ -96,9 +113,7 @@ void buildGraph(const Grid& g, Kind kind, Graph& gr) {
         // Weak: every cell of one sees every cell of the other.
         g.where[d].each([&](int c) {
             const int n = c * 9 + d;
-            (g.where[d] & geo.peers[c]).each([&](int p) {
-                if (kind != Kind::XY || popcount(g.cand[p]) == 2) gr.weak[n].push_back(p * 9 + d);
-            });
+            (g.where[d] & geo.peers[c]).each([&](int p) { gr.weak.add(n, p * 9 + d); });
             for (int m : groupsOf[d]) {
                 if (gr.nodes[m].seenByAll.has(c)) link(gr.weak, n, m);
             }
@@ -112,15 +127,13 @@ void buildGraph(const Grid& g, Kind kind, Graph& gr) {
     for (int c = 0; c < 81; ++c) {
         for (unsigned m = g.cand[c]; m; m &= m - 1) {
             const int d = lowest(m), n = c * 9 + d;
-            if (kind != Kind::X && popcount(g.cand[c]) == 2) {
-                gr.strong[n].push_back(c * 9 + lowest(g.cand[c] & ~(1u << d)));
-            }
-            if (kind == Kind::Any) {
-                for (unsigned o = g.cand[c] & ~(1u << d); o; o &= o - 1)
-                    gr.weak[n].push_back(c * 9 + lowest(o));
-            }
+            if (popcount(g.cand[c]) == 2) gr.strong.add(n, c * 9 + lowest(g.cand[c] & ~(1u << d)));
+            for (unsigned o = g.cand[c] & ~(1u << d); o; o &= o - 1)
+                gr.weak.add(n, c * 9 + lowest(o));
         }
     }
+    gr.strong.index(static_cast<int>(gr.nodes.size()));
+    gr.weak.index(static_cast<int>(gr.nodes.size()));
 }
 
 // What "one of s, t holds" removes.
@@ -155,10 +168,33 @@ std::string nodeName(const Node& n, bool on) {
     return cells + (on ? "=" : "≠") + static_cast<char>('1' + n.digit);
 }
 
+// Whether a chain of this kind may follow the link from n to m.
+bool allowed(const Grid& g, const Graph& gr, Kind kind, int n, int m, bool strong) {
+    if (kind == Kind::Any) return true;
+    const Node& a = gr.nodes[n];
+    const Node& b = gr.nodes[m];
+    if (kind == Kind::X) return a.digit == b.digit;
+    // XY: strong inside a pair cell, weak between pair cells on one digit.
+    if (n >= kCandidates || m >= kCandidates) return false;
+    if (strong) return n / 9 == m / 9;
+    return a.digit == b.digit && popcount(g.cand[m / 9]) == 2;
+}
+
+// One graph per grid, shared by the three chain searches.
+const Graph& graphOf(const Grid& g) {
+    static thread_local std::unique_ptr<Graph> graph;
+    static thread_local Grid built;
+    if (!graph || built.cand != g.cand || built.value != g.value) {
+        graph = std::make_unique<Graph>();
+        buildGraph(g, *graph);
+        built = g;
+    }
+    return *graph;
+}
+
 // The shortest chain that removes something, over every start.
 bool findChain(const Grid& g, LadderStep& step, Kind kind) {
-    auto gr = std::make_unique<Graph>();
-    buildGraph(g, kind, *gr);
+    const Graph* gr = &graphOf(g);
     const int count = static_cast<int>(gr->nodes.size());
     // State: node * 2 + (1 when the node is true).
     std::vector<int> parent(2 * count), seenAt(2 * count, -1);
@@ -167,7 +203,9 @@ bool findChain(const Grid& g, LadderStep& step, Kind kind) {
     LadderStep best;
     std::vector<int> frontier, next;
     for (int s = 0; s < count; ++s) {
-        if (gr->strong[s].empty()) continue;
+        bool starts = false;
+        gr->strong.each(s, [&](int m) { starts = starts || allowed(g, *gr, kind, s, m, true); });
+        if (!starts) continue;
         frontier.assign(1, 2 * s);
         seenAt[2 * s] = s;
         parent[2 * s] = -1;
@@ -176,25 +214,25 @@ bool findChain(const Grid& g, LadderStep& step, Kind kind) {
             for (int state : frontier) {
                 const int n = state / 2;
                 const bool on = state & 1;
-                for (int m : on ? gr->weak[n] : gr->strong[n]) {
+                (on ? gr->weak : gr->strong).each(n, [&](int m) {
                     const int to = 2 * m + (on ? 0 : 1);
-                    if (seenAt[to] == s) continue;
+                    if (seenAt[to] == s || !allowed(g, *gr, kind, n, m, !on)) return;
                     seenAt[to] = s;
                     parent[to] = state;
                     next.push_back(to);
-                    if (on || m == s) continue;
+                    if (on || m == s) return;
                     // X- and XY-chains end on the start digit.
-                    if (kind != Kind::Any && gr->nodes[m].digit != gr->nodes[s].digit) continue;
+                    if (kind != Kind::Any && gr->nodes[m].digit != gr->nodes[s].digit) return;
                     LadderStep trial;
                     endEliminations(g, *gr, s, m, trial);
-                    if (trial.eliminations.empty()) continue;
+                    if (trial.eliminations.empty()) return;
                     std::vector<int> path;
                     for (int x = to; x >= 0; x = parent[x]) path.push_back(x);
-                    if (static_cast<int>(path.size()) >= bestLen) continue;
+                    if (static_cast<int>(path.size()) >= bestLen) return;
                     bestLen = static_cast<int>(path.size());
                     bestPath.assign(path.rbegin(), path.rend());
                     best = trial;
-                }
+                });
             }
             frontier.swap(next);
         }

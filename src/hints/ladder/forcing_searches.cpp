@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace velmar::ladder {
@@ -19,6 +20,33 @@ int capped(int tenths) {
     return std::min(tenths, 119);
 }
 
+// The outcome of every assumption "cell is digit" on one grid, made once
+// and shared by the contradiction, cell and unit searches of that grid.
+struct OutcomeCache {
+    Grid grid;
+    Links links = Links::Chain;
+    bool valid = false;
+    std::array<std::optional<Outcome>, 81 * 9> on;
+};
+
+const Outcome& assumeOn(const Grid& g, Links links, int cell, int d) {
+    static thread_local OutcomeCache caches[2];
+    OutcomeCache& cache = caches[links == Links::Chain ? 0 : 1];
+    if (!cache.valid || cache.grid.cand != g.cand || cache.grid.value != g.value) {
+        cache.grid = g;
+        cache.links = links;
+        cache.valid = true;
+        for (auto& o : cache.on) o.reset();
+    }
+    std::optional<Outcome>& slot = cache.on[cell * 9 + d];
+    if (!slot) {
+        Propagation p(g, links, 0, false);
+        p.assume(factOf(cell, d, true));
+        slot = p.outcome();
+    }
+    return *slot;
+}
+
 // The contradiction reached with the fewest facts among all assumptions
 // "cell is digit" (the fewer facts, the shorter its chain).
 bool contradiction(const Grid& g, LadderStep& step, Links links) {
@@ -27,9 +55,9 @@ bool contradiction(const Grid& g, LadderStep& step, Links links) {
     for (int c = 0; c < 81; ++c) {
         for (unsigned m = g.cand[c]; m; m &= m - 1) {
             const int d = lowest(m);
-            Propagation p(g, links, 0, false);
-            if (!p.assume(factOf(c, d, true)) || p.derived().size() >= fewest) continue;
-            fewest = p.derived().size();
+            const Outcome& o = assumeOn(g, links, c, d);
+            if (!o.contradiction || o.derived.size() >= fewest) continue;
+            fewest = o.derived.size();
             bestCell = c;
             bestDigit = d;
         }
@@ -54,17 +82,17 @@ struct Common {
 };
 
 // The branches' common conclusion that changes the grid, earliest first.
-Common commonConclusion(const Grid& g, const std::vector<std::unique_ptr<Propagation>>& branches,
+Common commonConclusion(const Grid& g, const std::vector<const Outcome*>& branches,
                         const Cells& exclude) {
     Common best;
-    const std::vector<int>& first = branches.front()->derived();
+    const std::vector<int>& first = branches.front()->derived;
     for (std::size_t i = 0; i < first.size() && static_cast<int>(i) < best.reach; ++i) {
         const int f = first[i];
         const int c = factCell(f);
         if (exclude.has(c) || g.value[c] != 0) continue;
         if (!factOn(f) && !g.has(c, factDigit(f))) continue;
         bool everywhere = true;
-        for (const auto& b : branches) everywhere = everywhere && b->holds(f);
+        for (const Outcome* b : branches) everywhere = everywhere && b->holds(g, f);
         if (everywhere) best = {f, static_cast<int>(i)};
     }
     return best;
@@ -96,30 +124,41 @@ void reportForcing(LadderStep& step, const std::vector<std::unique_ptr<Propagati
     step.sentence = opening + ", " + factName(fact) + ":" + lines;
 }
 
-// Branches from each of `starts`; false when one of them fails (a
-// contradiction, which the contradiction search reports instead).
-bool runBranches(const Grid& g, Links links, const std::vector<int>& starts,
-                 std::vector<std::unique_ptr<Propagation>>& branches, bool record = false) {
+// The outcomes of the branches from each of `starts`; false when one of
+// them fails (a contradiction, which the contradiction search reports instead).
+bool outcomes(const Grid& g, Links links, const std::vector<int>& starts,
+              std::vector<const Outcome*>& branches) {
     branches.clear();
     for (int f : starts) {
-        branches.push_back(std::make_unique<Propagation>(g, links, 0, record));
-        if (branches.back()->assume(f)) return false;
+        branches.push_back(&assumeOn(g, links, factCell(f), factDigit(f)));
+        if (branches.back()->contradiction) return false;
     }
     return true;
+}
+
+// The branches again, keeping why each fact follows.
+void runBranches(const Grid& g, Links links, const std::vector<int>& starts,
+                 std::vector<std::unique_ptr<Propagation>>& branches) {
+    branches.clear();
+    for (int f : starts) {
+        branches.push_back(std::make_unique<Propagation>(g, links, 0, true));
+        branches.back()->assume(f);
+    }
 }
 
 bool cellForcing(const Grid& g, LadderStep& step, Links links) {
     Common best;
     int bestCell = -1;
     std::vector<std::unique_ptr<Propagation>> branches;
+    std::vector<const Outcome*> outcomesOf;
     for (int size = 2; size <= 4 && bestCell < 0; ++size) {
         for (int c = 0; c < 81; ++c) {
             if (g.value[c] != 0 || popcount(g.cand[c]) != size) continue;
             std::vector<int> starts;
             for (unsigned m = g.cand[c]; m; m &= m - 1)
                 starts.push_back(factOf(c, lowest(m), true));
-            if (!runBranches(g, links, starts, branches)) continue;
-            const Common found = commonConclusion(g, branches, Cells::of(c));
+            if (!outcomes(g, links, starts, outcomesOf)) continue;
+            const Common found = commonConclusion(g, outcomesOf, Cells::of(c));
             if (found.fact >= 0 && found.reach < best.reach) {
                 best = found;
                 bestCell = c;
@@ -130,7 +169,7 @@ bool cellForcing(const Grid& g, LadderStep& step, Links links) {
     std::vector<int> starts;
     for (unsigned m = g.cand[bestCell]; m; m &= m - 1)
         starts.push_back(factOf(bestCell, lowest(m), true));
-    runBranches(g, links, starts, branches, true);
+    runBranches(g, links, starts, branches);
     reportForcing(step, branches, starts, best.fact,
                   "Whatever " + cellName(bestCell) + " is (" + digitList(g.cand[bestCell]) + ")");
     step.pattern.add(bestCell);
@@ -141,6 +180,7 @@ bool unitForcing(const Grid& g, LadderStep& step, Links links) {
     Common best;
     int bestUnit = -1, bestDigit = 0;
     std::vector<std::unique_ptr<Propagation>> branches;
+    std::vector<const Outcome*> outcomesOf;
     for (int size = 2; size <= 4 && bestUnit < 0; ++size) {
         for (int u = 0; u < 27; ++u) {
             for (int d = 0; d < 9; ++d) {
@@ -148,8 +188,8 @@ bool unitForcing(const Grid& g, LadderStep& step, Links links) {
                 if (at.count() != size) continue;
                 std::vector<int> starts;
                 at.each([&](int c) { starts.push_back(factOf(c, d, true)); });
-                if (!runBranches(g, links, starts, branches)) continue;
-                const Common found = commonConclusion(g, branches, {});
+                if (!outcomes(g, links, starts, outcomesOf)) continue;
+                const Common found = commonConclusion(g, outcomesOf, {});
                 if (found.fact >= 0 && found.reach < best.reach &&
                     !(factDigit(found.fact) == d && at.has(factCell(found.fact)))) {
                     best = found;
@@ -163,7 +203,7 @@ bool unitForcing(const Grid& g, LadderStep& step, Links links) {
     std::vector<int> starts;
     const Cells at = g.inUnit(bestUnit, bestDigit);
     at.each([&](int c) { starts.push_back(factOf(c, bestDigit, true)); });
-    runBranches(g, links, starts, branches, true);
+    runBranches(g, links, starts, branches);
     reportForcing(step, branches, starts, best.fact,
                   "Wherever the " + std::string(1, static_cast<char>('1' + bestDigit)) + " of " +
                       unitName(bestUnit) + " goes (" + cellList(at) + ")");

@@ -37,11 +37,26 @@ Propagation::~Propagation() {
     delete facts_;
 }
 
-bool Propagation::holds(int fact) const {
+namespace {
+bool holdsIn(const Grid& start, const std::array<Mask, 81>& cand,
+             const std::array<std::uint8_t, 81>& value, int fact) {
     const int cell = factCell(fact), d = factDigit(fact);
-    if (start_.value[cell] != 0) return false;
-    if (factOn(fact)) return s_.value[cell] == d + 1;
-    return start_.has(cell, d) && !((s_.cand[cell] >> d) & 1);
+    if (start.value[cell] != 0) return false;
+    if (factOn(fact)) return value[cell] == d + 1;
+    return start.has(cell, d) && !((cand[cell] >> d) & 1);
+}
+} // namespace
+
+bool Outcome::holds(const Grid& start, int fact) const {
+    return holdsIn(start, cand, value, fact);
+}
+
+bool Propagation::holds(int fact) const {
+    return holdsIn(start_, s_.cand, s_.value, fact);
+}
+
+Outcome Propagation::outcome() const {
+    return {contradiction_, derived_, s_.cand, s_.value};
 }
 
 bool Propagation::assume(int fact) {

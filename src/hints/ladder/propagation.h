@@ -34,6 +34,17 @@ std::string factName(int f); // "C7=4" or "C7≠4"
 
 enum class Links { Chain, Net };
 
+// What an assumption led to, kept apart from its propagation so that the
+// forcing searches can compare branches without running them again.
+struct Outcome {
+    bool contradiction = false;
+    std::vector<int> derived; // facts in the order they followed
+    std::array<Mask, 81> cand{};
+    std::array<std::uint8_t, 81> value{}; // d + 1 when on
+    // Whether the fact followed (an "on" fact: or was assumed).
+    bool holds(const Grid& start, int fact) const;
+};
+
 class Propagation {
   public:
     // `depth` > 0 lets a net remove a candidate whose assumption fails by a
@@ -49,6 +60,7 @@ class Propagation {
     bool contradiction() const { return contradiction_; }
     // Whether the fact followed (or, for an "on" fact, the assumption made it).
     bool holds(int fact) const;
+    Outcome outcome() const;
     // Facts derived, in the order they followed (the assumption first).
     const std::vector<int>& derived() const { return derived_; }
     // The links from the assumption to `fact` (or to the contradiction when
