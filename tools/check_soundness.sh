@@ -27,11 +27,7 @@ while getopts "xn:c:" opt; do
     esac
 done
 shift $((OPTIND - 1))
-if [[ -z $cli ]]; then
-    for candidate in build/src/app/velmar-cli build-*/src/app/velmar-cli; do
-        if [[ -x $candidate ]]; then cli=$candidate; break; fi
-    done
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/velmar_cli_path.sh"
 if [[ -z $cli || ! -x $cli ]]; then
     echo "velmar-cli not found; pass it with -c" >&2
     exit 2

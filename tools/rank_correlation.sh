@@ -19,11 +19,7 @@ while getopts "c:" opt; do
     esac
 done
 shift $((OPTIND - 1))
-if [[ -z $cli ]]; then
-    for candidate in build/src/app/velmar-cli build-*/src/app/velmar-cli; do
-        if [[ -x $candidate ]]; then cli=$candidate; break; fi
-    done
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/velmar_cli_path.sh"
 if [[ -z $cli || ! -x $cli || $# -ne 1 ]]; then
     echo "usage: $0 [-c velmar-cli] FILE (velmar-cli is looked for under build*/)" >&2
     exit 2

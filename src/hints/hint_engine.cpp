@@ -22,22 +22,11 @@ std::uint32_t highlightRgb(HighlightColour colour) {
 }
 
 const std::array<int, kTechniqueCounterCount>& HintEngine::weights() {
-    static const std::array<int, kTechniqueCounterCount> table = [] {
-        std::array<int, kTechniqueCounterCount> w{};
-        w[kHiddenSingle] = 1;
-        w[kNakedSingle] = 10;
-        w[kBoxLineReduction] = 5;
-        w[kNakedSubset] = 20;
-        w[kHiddenSubset] = 40;
-        w[kRectangleCorner] = 30;
-        w[kRectangleExtraDigit] = 50;
-        w[kBandRectangle] = 50;
-        w[kGeneralizedChain] = 250;
-        w[kSingleDigitChain] = 50;
-        w[kChainOfPairs] = 100;
-        w[kStumped] = 800;
-        return w;
-    }();
+    // By counter: hidden single, naked single, box/line reduction, naked
+    // subset, hidden subset, rectangle corner, rectangle extra digit, band
+    // rectangle, generalized chain, single-digit chain, chain of pairs, stumped.
+    static const std::array<int, kTechniqueCounterCount> table = {1,  10, 5,   20, 40,  30,
+                                                                  50, 50, 250, 50, 100, 800};
     return table;
 }
 

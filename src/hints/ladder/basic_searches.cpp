@@ -29,9 +29,8 @@ bool hiddenSingleIn(const Grid& g, LadderStep& step, int firstUnit, int lastUnit
             placeSingle(step, cell, d);
             step.pattern = geo.unitSet[u];
             step.pattern.remove(cell);
-            std::string phrase = "In " + unitName(u);
-            phrase[3] = static_cast<char>(phrase[3]); // keep "In row C" / "In the center block"
-            step.sentence = phrase + ", " + cellName(cell) + " must be " + digitName(d);
+            step.sentence =
+                "In " + unitName(u) + ", " + cellName(cell) + " must be " + digitName(d);
             return true;
         }
     }
@@ -233,17 +232,34 @@ bool reportFish(const Grid& g, LadderStep& step, int d, bool rows, unsigned base
     }
     if (step.eliminations.empty()) return false;
     step.pattern = baseCells;
-    const int n = popcount(bases);
     std::string sentence = std::string(techniqueInfo(step.technique).name) + " on " +
                            static_cast<char>('1' + d) + ": in " + lineWord(rows, bases) + " the " +
                            static_cast<char>('1' + d) + " can only be in " +
                            lineWord(!rows, covers);
-    (void)n;
     if (!fins.empty()) {
         sentence += (fins.count() == 1 ? " or the fin " : " or the fins ") + cellList(fins);
     }
     step.sentence = sentence + ",\r\n" + removalsText(step);
     return true;
+}
+
+} // namespace
+
+namespace {
+
+// The lines (rows, or columns) holding digit d in `fewest` to `most` places:
+// their indices and places (cross indices as bits). Returns how many.
+int fishLines(const Grid& g, int d, bool rows, int fewest, int most, std::array<int, 9>& lines,
+              std::array<unsigned, 9>& pos) {
+    int count = 0;
+    for (int i = 0; i < 9; ++i) {
+        const unsigned p = linePositions(g, rows ? i : 9 + i, d);
+        const int n = popcount(p);
+        if (n < fewest || n > most) continue;
+        lines[count] = i;
+        pos[count++] = p;
+    }
+    return count;
 }
 
 } // namespace
@@ -254,15 +270,7 @@ template <int N> bool basicFish(const Grid& g, LadderStep& step) {
             const bool rows = orientation == 0;
             std::array<int, 9> lines{};
             std::array<unsigned, 9> pos{};
-            int count = 0;
-            for (int i = 0; i < 9; ++i) {
-                const unsigned p = linePositions(g, rows ? i : 9 + i, d);
-                const int n = popcount(p);
-                if (n >= 2 && n <= N) {
-                    lines[count] = i;
-                    pos[count++] = p;
-                }
-            }
+            const int count = fishLines(g, d, rows, 2, N, lines, pos);
             bool found = false;
             combinations(count, N, [&](const std::array<int, 4>& idx) {
                 unsigned covers = 0, bases = 0;
@@ -286,14 +294,8 @@ template <int N> bool finnedFish(const Grid& g, LadderStep& step) {
             const bool rows = orientation == 0;
             std::array<int, 9> lines{};
             std::array<unsigned, 9> pos{};
-            int count = 0;
-            for (int i = 0; i < 9; ++i) {
-                const unsigned p = linePositions(g, rows ? i : 9 + i, d);
-                if (popcount(p) >= 2) { // a line with one place is a single
-                    lines[count] = i;
-                    pos[count++] = p;
-                }
-            }
+            // A line with one place is a single.
+            const int count = fishLines(g, d, rows, 2, 9, lines, pos);
             bool found = false;
             combinations(count, N, [&](const std::array<int, 4>& idx) {
                 unsigned bases = 0;

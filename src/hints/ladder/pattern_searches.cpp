@@ -38,25 +38,36 @@ Cells seenByBoth(int a, int b) {
 
 } // namespace
 
-bool xyWing(const Grid& g, LadderStep& step) {
+namespace {
+
+// A pivot of `size` candidates seeing two pair cells (pincers). XY-Wing: a
+// pair pivot (x, y), pincers (x, z) and (y, z): one pincer is z. XYZ-Wing: a
+// pivot (x, y, z), pincers (x, z) and (y, z): one of the three is z.
+bool wing(const Grid& g, LadderStep& step, int size) {
     for (int p = 0; p < 81; ++p) {
-        if (popcount(g.cand[p]) != 2) continue;
-        const Mask xy = g.cand[p];
+        if (popcount(g.cand[p]) != size) continue;
+        const Mask pivot = g.cand[p];
         geo().peers[p].each([&](int a) {
             if (step.found() || popcount(g.cand[a]) != 2) return;
-            const Mask shared = g.cand[a] & xy;
-            if (popcount(shared) != 1) return;
-            const Mask z = g.cand[a] & ~xy;
-            const Mask wantB = static_cast<Mask>((xy & ~shared) | z);
             geo().peers[p].each([&](int b) {
-                if (step.found() || b <= a || g.cand[b] != wantB) return;
+                if (step.found() || b <= a || popcount(g.cand[b]) != 2) return;
+                const Mask z = g.cand[a] & g.cand[b];
+                if (popcount(z) != 1 || g.cand[a] == g.cand[b]) return;
+                const bool fits = size == 2 ? popcount(g.cand[a] & pivot) == 1 &&
+                                                  popcount(g.cand[b] & pivot) == 1 && !(z & pivot)
+                                            : !((g.cand[a] | g.cand[b]) & ~pivot);
+                if (!fits) return;
                 const int zd = lowest(z);
-                if (!eliminateAll(g, step, seenByBoth(a, b), zd)) return;
+                Cells seen = seenByBoth(a, b);
+                if (size == 3) seen &= geo().peers[p];
+                if (!eliminateAll(g, step, seen, zd)) return;
                 step.pattern = Cells::of(p) | Cells::of(a) | Cells::of(b);
-                step.sentence = "XY-Wing: " + pairText(p, xy) + " with " + pairText(a, g.cand[a]) +
-                                " and " + pairText(b, g.cand[b]) + ":\r\none of " + cellName(a) +
-                                ", " + cellName(b) + " must be " + digitName(zd) + ", " +
-                                removalsText(step);
+                const std::string holder =
+                    size == 2 ? "one of " + cellName(a) + ", " + cellName(b) : "one of the three";
+                step.sentence = std::string(techniqueInfo(step.technique).name) + ": " +
+                                pairText(p, pivot) + " with " + pairText(a, g.cand[a]) + " and " +
+                                pairText(b, g.cand[b]) + ":\r\n" + holder + " must be " +
+                                digitName(zd) + ", " + removalsText(step);
             });
         });
         if (step.found()) return true;
@@ -64,30 +75,14 @@ bool xyWing(const Grid& g, LadderStep& step) {
     return false;
 }
 
+} // namespace
+
+bool xyWing(const Grid& g, LadderStep& step) {
+    return wing(g, step, 2);
+}
+
 bool xyzWing(const Grid& g, LadderStep& step) {
-    for (int p = 0; p < 81; ++p) {
-        if (popcount(g.cand[p]) != 3) continue;
-        const Mask xyz = g.cand[p];
-        geo().peers[p].each([&](int a) {
-            if (step.found() || popcount(g.cand[a]) != 2 || (g.cand[a] & ~xyz)) return;
-            geo().peers[p].each([&](int b) {
-                if (step.found() || b <= a || popcount(g.cand[b]) != 2 || (g.cand[b] & ~xyz))
-                    return;
-                const Mask z = g.cand[a] & g.cand[b];
-                if (popcount(z) != 1 || g.cand[a] == g.cand[b]) return;
-                const int zd = lowest(z);
-                Cells seen = seenByBoth(a, b) & geo().peers[p];
-                if (!eliminateAll(g, step, seen, zd)) return;
-                step.pattern = Cells::of(p) | Cells::of(a) | Cells::of(b);
-                step.sentence = "XYZ-Wing: " + pairText(p, xyz) + " with " +
-                                pairText(a, g.cand[a]) + " and " + pairText(b, g.cand[b]) +
-                                ":\r\none of the three must be " + digitName(zd) + ", " +
-                                removalsText(step);
-            });
-        });
-        if (step.found()) return true;
-    }
-    return false;
+    return wing(g, step, 3);
 }
 
 bool wWing(const Grid& g, LadderStep& step) {
@@ -159,6 +154,17 @@ std::string rectangleText(const std::array<int, 4>& k, Mask pair) {
     return "Unique Rectangle on " + digitList(pair) + " (" + cellList(cells) + "): ";
 }
 
+// Calls f(r1, r2) for every way the corners split into a floor (two corners
+// in a line holding only the pair) and a roof r1, r2; f returns true to stop.
+template <typename F> bool eachFloor(const Grid& g, const std::array<int, 4>& k, Mask pair, F f) {
+    static constexpr int sides[4][4] = {{0, 1, 2, 3}, {2, 3, 0, 1}, {0, 2, 1, 3}, {1, 3, 0, 2}};
+    for (const auto& s : sides) {
+        if (g.cand[k[s[0]]] != pair || g.cand[k[s[1]]] != pair) continue;
+        if (f(k[s[2]], k[s[3]])) return true;
+    }
+    return false;
+}
+
 void markRectangle(LadderStep& step, const std::array<int, 4>& k) {
     for (int c : k) step.pattern.add(c);
 }
@@ -186,32 +192,26 @@ bool uniqueRectangle1(const Grid& g, LadderStep& step) {
 
 bool uniqueRectangle2(const Grid& g, LadderStep& step) {
     return eachRectangle(g, [&](const std::array<int, 4>& k, Mask pair) {
-        // The floor: two corners in a line holding only the pair; the roof the other two.
-        static constexpr int sides[4][4] = {{0, 1, 2, 3}, {2, 3, 0, 1}, {0, 2, 1, 3}, {1, 3, 0, 2}};
-        for (const auto& s : sides) {
-            const int f1 = k[s[0]], f2 = k[s[1]], r1 = k[s[2]], r2 = k[s[3]];
-            if (g.cand[f1] != pair || g.cand[f2] != pair || g.cand[r1] != g.cand[r2]) continue;
+        return eachFloor(g, k, pair, [&](int r1, int r2) {
+            if (g.cand[r1] != g.cand[r2]) return false;
             const Mask x = g.cand[r1] & ~pair;
-            if (popcount(x) != 1) continue;
-            if (!eliminateAll(g, step, seenByBoth(r1, r2), lowest(x))) continue;
+            if (popcount(x) != 1 || !eliminateAll(g, step, seenByBoth(r1, r2), lowest(x))) {
+                return false;
+            }
             markRectangle(step, k);
             step.sentence = rectangleText(k, pair) + cellName(r1) + " and " + cellName(r2) +
                             " hold only " + digitList(pair) + " and " + digitList(x) +
                             ";\r\nto keep the solution unique one of them must be " + digitList(x) +
                             ", " + removalsText(step);
             return true;
-        }
-        return false;
+        });
     });
 }
 
 bool uniqueRectangle4(const Grid& g, LadderStep& step) {
     return eachRectangle(g, [&](const std::array<int, 4>& k, Mask pair) {
-        static constexpr int sides[4][4] = {{0, 1, 2, 3}, {2, 3, 0, 1}, {0, 2, 1, 3}, {1, 3, 0, 2}};
-        for (const auto& s : sides) {
-            const int f1 = k[s[0]], f2 = k[s[1]], r1 = k[s[2]], r2 = k[s[3]];
-            if (g.cand[f1] != pair || g.cand[f2] != pair) continue;
-            if (g.cand[r1] == pair || g.cand[r2] == pair) continue;
+        return eachFloor(g, k, pair, [&](int r1, int r2) {
+            if (g.cand[r1] == pair || g.cand[r2] == pair) return false;
             for (int u = 0; u < 27; ++u) {
                 const Cells unit = geo().unitSet[u];
                 if (!unit.has(r1) || !unit.has(r2)) continue;
@@ -229,8 +229,8 @@ bool uniqueRectangle4(const Grid& g, LadderStep& step) {
                     return true;
                 }
             }
-        }
-        return false;
+            return false;
+        });
     });
 }
 
@@ -452,17 +452,24 @@ bool singleDigitPattern(const Grid& g, LadderStep& step) {
                         places.minus(col).empty()) {
                         continue;
                     }
-                    // A column outside the box with two places, one on row r:
-                    // its other place's row meets column c at the target.
-                    for (int x = 0; x < 9; ++x) {
-                        if (x / 3 == box % 3) continue;
+                    // A column (then a row) outside the box with two places, one
+                    // on row r (column c): its other place's row (column) meets
+                    // column c (row r) at the target.
+                    for (int k = 0; k < 18; ++k) {
+                        const int u = (k + 9) % 18;
+                        const bool column = u >= 9;
+                        if (column ? u % 9 / 3 == box % 3 : u / 3 == box / 3) continue;
                         int a, b;
-                        if (!conjugate(g, 9 + x, d, a, b)) continue;
-                        const int onRow = rowOf(a) == r ? a : rowOf(b) == r ? b : -1;
-                        if (onRow < 0) continue;
-                        const int far = onRow == a ? b : a;
-                        if (rowOf(far) / 3 == box / 3) continue;
-                        const int target = 9 * rowOf(far) + c;
+                        if (!conjugate(g, u, d, a, b)) continue;
+                        const auto onCross = [&](int cell) {
+                            return column ? rowOf(cell) == r : colOf(cell) == c;
+                        };
+                        const int near = onCross(a) ? a : onCross(b) ? b : -1;
+                        if (near < 0) continue;
+                        const int far = near == a ? b : a;
+                        if (column ? rowOf(far) / 3 == box / 3 : colOf(far) / 3 == box % 3)
+                            continue;
+                        const int target = column ? 9 * rowOf(far) + c : 9 * r + colOf(far);
                         if (!g.has(target, d)) continue;
                         step.eliminate(target, d);
                         step.technique = kEmptyRectangle;
@@ -471,28 +478,7 @@ bool singleDigitPattern(const Grid& g, LadderStep& step) {
                                         unitName(18 + box) + " the " + digitName(d) +
                                         " lies on row " + static_cast<char>('A' + r) +
                                         " or column " + static_cast<char>('1' + c) + ", and " +
-                                        unitName(9 + x) + " has it only in " + cellName(a) + ", " +
-                                        cellName(b) + ",\r\n" + removalsText(step);
-                        return true;
-                    }
-                    for (int y = 0; y < 9; ++y) {
-                        if (y / 3 == box / 3) continue;
-                        int a, b;
-                        if (!conjugate(g, y, d, a, b)) continue;
-                        const int onCol = colOf(a) == c ? a : colOf(b) == c ? b : -1;
-                        if (onCol < 0) continue;
-                        const int far = onCol == a ? b : a;
-                        if (colOf(far) / 3 == box % 3) continue;
-                        const int target = 9 * r + colOf(far);
-                        if (!g.has(target, d)) continue;
-                        step.eliminate(target, d);
-                        step.technique = kEmptyRectangle;
-                        step.pattern = places | Cells::of(a) | Cells::of(b);
-                        step.sentence = "Empty Rectangle on " + digitName(d) + ": in " +
-                                        unitName(18 + box) + " the " + digitName(d) +
-                                        " lies on row " + static_cast<char>('A' + r) +
-                                        " or column " + static_cast<char>('1' + c) + ", and " +
-                                        unitName(y) + " has it only in " + cellName(a) + ", " +
+                                        unitName(u) + " has it only in " + cellName(a) + ", " +
                                         cellName(b) + ",\r\n" + removalsText(step);
                         return true;
                     }
