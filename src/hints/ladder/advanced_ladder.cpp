@@ -40,8 +40,8 @@ constexpr std::array<Rung, 39> kLadder = {{
     {kHiddenQuad, hiddenSubset<4>},
     {kWxyzWing, wxyzWing},
     {kBug1, bugPlusOne},
+    {kSkyscraper, singleDigitPattern}, // a skyscraper is also a sashimi X-Wing: named first
     {kFinnedXWing, finnedFish<2>},
-    {kSkyscraper, singleDigitPattern},
     {kFinnedSwordfish, finnedFish<3>},
     {kWWing, wWing},
     {kSimpleColouring, simpleColouring},
