@@ -53,6 +53,13 @@ expect "hint" "$(field 1 1)" "In the lower left block, I3 must be 7"
 expect "hint empty and long" "$(printf '%s\n' "$out" | sed -n 2,3p | paste -sd' ')" \
     "invalid position line invalid position line"
 expect "hint twins" "$(printf '%s\n' "$out" | sed -n 4p)" "conflicting digits	A1 A2"
+# The advanced techniques: the same lines with the difficulty and the
+# hardest technique at the end; this puzzle stumps the default techniques.
+run "rate extended" "$work/puzzles" rate --extended
+expect "rate extended" "$(field 1 14-16)" "0	9.3	Forcing Net"
+expect "rate extended long" "$(printf '%s\n' "$out" | sed -n 3p)" "$(printf '5%.0s' {1..81})	too long"
+run "hint extended" "$work/positions" hint --pencil --extended
+expect "hint extended" "$(field 1 1,3-4)" "In the lower left block, I3 must be 7	1.2	Hidden Single"
 expect "deal" "$(VELMAR_SEED=5 "$cli" deal 2 --count 3 | wc -l)" 3
 
 # Usage errors: one line on standard error, status 2.

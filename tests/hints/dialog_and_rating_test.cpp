@@ -84,6 +84,28 @@ TEST(HintDialog, PencilModeKeepsEliminationsInTheEngine) {
     EXPECT_EQ(dialog.engine().candidates(hints::engineCell(1, 4)) & 1, 0);
 }
 
+// With the advanced techniques the action button alone finishes one of the
+// hardest puzzles on the board: every hint is applied like any other.
+TEST(HintDialog, AdvancedTechniquesFinishTheBoard) {
+    const std::string puzzle =
+        "98.7..6..75..4......3..8.7.5....7.3...94.........2.1..3.......1.9...5.8...52....6";
+    BoardCells board;
+    for (int i = 0; i < 81; ++i) {
+        const bool given = puzzle[i] != '.';
+        board.at(i).State = given ? kStateGiven : kStateOpen;
+        board.at(i).Text = given ? std::string(1, puzzle[i]) : "";
+    }
+    HintDialogModel dialog(board);
+    dialog.setAdvanced(true);
+    dialog.open(true);
+    for (int press = 0; press < 1000 && dialog.engine().outcome() == kOutcomeRunning; ++press) {
+        dialog.action();
+    }
+    EXPECT_EQ(dialog.text(), "Solved!");
+    const std::string solution = TestUniqueness(puzzle).first;
+    for (int i = 0; i < 81; ++i) EXPECT_EQ(board.at(i).Text, solution.substr(i, 1)) << i;
+}
+
 TEST(HintDialog, SolvedBoardAndRatingTheBoard) {
     CandidateGrid grid;
     for (int i = 0; i < 81; ++i) grid.given(std::string{char('A' + i / 9), char('1' + i % 9)}, '5');

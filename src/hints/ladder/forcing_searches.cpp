@@ -8,6 +8,7 @@
 #include "hints/ladder/propagation.h"
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -231,19 +232,25 @@ bool forcingNet(const Grid& g, LadderStep& step) {
 }
 
 // Assumptions that fail only when the net may use shallower nets inside:
-// the first found, trying pair cells first, then deeper nesting.
+// the first found, trying pair cells first, then deeper nesting. Every known
+// puzzle with one solution falls to depth 2; the trial budget bounds the
+// search on positions without one solution.
 bool nestedForcingNet(const Grid& g, LadderStep& step) {
+    constexpr long kTrials = 400000; // about half a second of trials
     std::array<int, 81> order{};
     for (int i = 0; i < 81; ++i) order[i] = i;
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return popcount(g.cand[a]) < popcount(g.cand[b]); });
-    for (int depth = 1; depth <= 4; ++depth) {
+    Propagation::setTrialBudget(kTrials);
+    for (int depth = 1; depth <= 3 && !Propagation::trialBudgetSpent(); ++depth) {
         for (int c : order) {
             if (g.value[c] != 0) continue;
-            for (unsigned m = g.cand[c]; m; m &= m - 1) {
+            for (unsigned m = g.cand[c]; m && !Propagation::trialBudgetSpent(); m &= m - 1) {
                 const int d = lowest(m);
                 Propagation trial(g, Links::Net, depth, false);
-                if (!trial.assume(factOf(c, d, true))) continue;
+                if (!trial.assume(factOf(c, d, true)) || Propagation::trialBudgetSpent()) continue;
+                // Again with the reasons; the same search, so no budget cut.
+                Propagation::setTrialBudget(std::numeric_limits<long>::max());
                 Propagation p(g, Links::Net, depth, true);
                 p.assume(factOf(c, d, true));
                 int n = 0;

@@ -5,6 +5,18 @@
 
 namespace velmar::ladder {
 
+namespace {
+thread_local long trialsLeft = 0;
+} // namespace
+
+void Propagation::setTrialBudget(long trials) {
+    trialsLeft = trials;
+}
+
+bool Propagation::trialBudgetSpent() {
+    return trialsLeft < 0;
+}
+
 std::string factName(int f) {
     return cellName(factCell(f)) + (factOn(f) ? "=" : "≠") + static_cast<char>('1' + factDigit(f));
 }
@@ -205,6 +217,7 @@ bool Propagation::nestedRound() {
         for (unsigned m = s_.cand[cell]; m && !contradiction_; m &= m - 1) {
             const int d = lowest(m);
             if (!((s_.cand[cell] >> d) & 1)) continue;
+            if (--trialsLeft < 0) return removed;
             Propagation trial(*this, depth_ - 1);
             if (!trial.assume(factOf(cell, d, true))) continue;
             removed = true;

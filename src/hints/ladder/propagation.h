@@ -58,6 +58,13 @@ class Propagation {
     bool assume(int fact);
 
     bool contradiction() const { return contradiction_; }
+
+    // The trials a nested net may still make on this thread. Each trial
+    // inside a nested net spends one; once none are left, trials find
+    // nothing, so a position without one solution (where nets find little)
+    // cannot hold a step up for long.
+    static void setTrialBudget(long trials);
+    static bool trialBudgetSpent();
     // Whether the fact followed (or, for an "on" fact, the assumption made it).
     bool holds(int fact) const;
     Outcome outcome() const;
