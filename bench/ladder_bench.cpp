@@ -53,6 +53,52 @@ Run rate(velmar::HintEngine& engine, const std::string& line) {
     return run;
 }
 
+// What one file's ratings add up to.
+struct FileFigures {
+    std::map<int, int> outcomes, histogram;
+    std::map<int, long> perTechnique;
+    std::vector<double> totals, steps;
+    double worstStep = 0;
+    std::string worstPuzzle;
+
+    void add(const Run& run, const std::string& line) {
+        ++outcomes[run.outcome];
+        ++histogram[run.difficulty / 10];
+        for (int t : run.techniques) ++perTechnique[t];
+        totals.push_back(run.total);
+        steps.insert(steps.end(), run.steps.begin(), run.steps.end());
+        if (run.worstStep > worstStep) {
+            worstStep = run.worstStep;
+            worstPuzzle = line;
+        }
+    }
+
+    void print(const std::string& name, int rounds) {
+        double sum = 0;
+        for (double t : totals) sum += t;
+        std::sort(steps.begin(), steps.end());
+        const double p99 = steps.empty() ? 0 : steps[(steps.size() - 1) * 99 / 100];
+        std::printf("%s: %zu puzzles, %d solved, %d stumped, %d no solution\n", name.c_str(),
+                    totals.size(), outcomes[velmar::kOutcomeSolved],
+                    outcomes[velmar::kOutcomeStumped], outcomes[velmar::kOutcomeNoSolution]);
+        std::printf("  rating: mean %.2f ms per puzzle (CPU, best of %d)\n",
+                    totals.empty() ? 0.0 : sum / totals.size(), rounds);
+        std::printf("  steps: n=%zu  p99 %.3f ms  worst %.1f ms  (%s)\n", steps.size(), p99,
+                    worstStep, worstPuzzle.c_str());
+        std::printf("  steps per technique:\n");
+        for (int t = 0; t < velmar::ladder::kTechniqueCount; ++t) {
+            if (perTechnique.count(t) == 0) continue;
+            const auto& info = velmar::ladder::techniqueInfo(t);
+            std::printf("    %-28s %.1f  %ld\n", std::string(info.name).c_str(),
+                        info.difficulty / 10.0, perTechnique[t]);
+        }
+        std::printf("  difficulty histogram:\n");
+        for (const auto& [bucket, n] : histogram) {
+            std::printf("    %2d.0-%2d.9  %d\n", bucket, bucket, n);
+        }
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -81,11 +127,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "ladder_bench: cannot read '%s'\n", name.c_str());
             return 2;
         }
-        std::map<int, int> outcomes, histogram;
-        std::map<int, long> perTechnique;
-        std::vector<double> totals, steps;
-        double worstStep = 0;
-        std::string worstPuzzle, line;
+        FileFigures figures;
+        std::string line;
         long count = 0;
         while ((limit < 0 || count < limit) && std::getline(in, line)) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -100,38 +143,9 @@ int main(int argc, char** argv) {
                     best.steps[s] = std::min(best.steps[s], again.steps[s]);
                 }
             }
-            ++outcomes[best.outcome];
-            ++histogram[best.difficulty / 10];
-            for (int t : best.techniques) ++perTechnique[t];
-            totals.push_back(best.total);
-            steps.insert(steps.end(), best.steps.begin(), best.steps.end());
-            if (best.worstStep > worstStep) {
-                worstStep = best.worstStep;
-                worstPuzzle = line;
-            }
+            figures.add(best, line);
         }
-        double sum = 0;
-        for (double t : totals) sum += t;
-        std::sort(steps.begin(), steps.end());
-        const double p99 = steps.empty() ? 0 : steps[(steps.size() - 1) * 99 / 100];
-        std::printf("%s: %ld puzzles, %d solved, %d stumped, %d no solution\n", name.c_str(), count,
-                    outcomes[velmar::kOutcomeSolved], outcomes[velmar::kOutcomeStumped],
-                    outcomes[velmar::kOutcomeNoSolution]);
-        std::printf("  rating: mean %.2f ms per puzzle (CPU, best of %d)\n",
-                    totals.empty() ? 0.0 : sum / totals.size(), rounds);
-        std::printf("  steps: n=%zu  p99 %.3f ms  worst %.1f ms  (%s)\n", steps.size(), p99,
-                    worstStep, worstPuzzle.c_str());
-        std::printf("  steps per technique:\n");
-        for (int t = 0; t < velmar::ladder::kTechniqueCount; ++t) {
-            if (perTechnique.count(t) == 0) continue;
-            const auto& info = velmar::ladder::techniqueInfo(t);
-            std::printf("    %-28s %.1f  %ld\n", std::string(info.name).c_str(),
-                        info.difficulty / 10.0, perTechnique[t]);
-        }
-        std::printf("  difficulty histogram:\n");
-        for (const auto& [bucket, n] : histogram) {
-            std::printf("    %2d.0-%2d.9  %d\n", bucket, bucket, n);
-        }
+        figures.print(name, rounds);
     }
     return 0;
 }

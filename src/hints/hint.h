@@ -26,7 +26,7 @@ std::uint32_t highlightRgb(HighlightColour colour);
 using HintHighlights = std::array<HighlightColour, 81>;
 
 // The twelve technique counters, in counter order (the order of the rating's
-// columns, not the order of the search: see HintEngine::techniques).
+// columns, not the order of the search: see HintEngine::searchOrder).
 enum TechniqueCounter : int {
     kNoTechnique = -1, // "Solved!" and "No solution!"
     kHiddenSingle = 0,

@@ -405,11 +405,12 @@ bool reportTwoLinks(const Grid& g, LadderStep& step, int d, int u1, int u2, int 
 
 } // namespace
 
+namespace {
+
 // Skyscraper: two parallel lines with two places each, one end of each in a
 // common cross line. Two-string kite: a row and a column, one end of each in
-// a common box. Empty rectangle: a box whose places lie on one row and one
-// column of it, and a line with two places, one on that row (column).
-bool singleDigitPattern(const Grid& g, LadderStep& step) {
+// a common box.
+bool twoLinkPattern(const Grid& g, LadderStep& step) {
     for (int d = 0; d < 9; ++d) {
         for (int u1 = 0; u1 < 18; ++u1) {
             int a1, b1;
@@ -441,6 +442,12 @@ bool singleDigitPattern(const Grid& g, LadderStep& step) {
             }
         }
     }
+    return false;
+}
+
+// Empty rectangle: a box whose places lie on one row and one column of it,
+// and a line with two places, one on that row (column).
+bool emptyRectangle(const Grid& g, LadderStep& step) {
     for (int d = 0; d < 9; ++d) {
         for (int box = 0; box < 9; ++box) {
             const Cells places = g.inUnit(18 + box, d);
@@ -487,6 +494,12 @@ bool singleDigitPattern(const Grid& g, LadderStep& step) {
         }
     }
     return false;
+}
+
+} // namespace
+
+bool singleDigitPattern(const Grid& g, LadderStep& step) {
+    return twoLinkPattern(g, step) || emptyRectangle(g, step);
 }
 
 } // namespace velmar::ladder
