@@ -94,6 +94,9 @@ bench() {
     "$root/build/bench/ladder_bench" "$data"/puzzles3_magictour_top1465.txt
     "$root/build/bench/ladder_bench" --lines 1000 "$data"/puzzles5_forum_hardest_1905_11plus.txt
     "$root/build/bench/ladder_bench" --lines 20000 "$data"/random_minimal_20k.txt "$data"/puzzles2_17_clue.txt
+    echo "== The ladder's difficulty against published ratings (held-out Sudoku Exchange sample)"
+    "$root/tools/rank_correlation.sh" -c "$root/build/src/app/velmar-cli" \
+        "$root/bench/data/sudoku_exchange_diabolical_heldout.txt"
     echo "== Puzzle bank"
     "$root/build/bench/bank_bench"
     echo "== Puzzle text import, a megabyte of text"
