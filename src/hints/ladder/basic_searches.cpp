@@ -188,8 +188,6 @@ template <int N> bool hiddenSubset(const Grid& g, LadderStep& step) {
 
 namespace {
 
-const char* const kFishNames[5] = {"", "", "X-Wing", "Swordfish", "Jellyfish"};
-
 // Positions of digit d in line `line` (rows 0..8 or columns 9..17) as a mask
 // of cross indices (the column of a row, the row of a column).
 unsigned linePositions(const Grid& g, int line, int d) {
