@@ -11,7 +11,7 @@
 // bank's lines as they stand, not shuffled as a deal would shuffle them. Each
 // figure is given in wall time and in the thread's CPU time; on a busy
 // machine the wall time's worst case mostly measures the other programs.
-#include "ui/hint_dialog.h"
+#include "ui/dialogs/hint_dialog.h"
 #include "ui_test_support.h"
 
 #include <QPushButton>

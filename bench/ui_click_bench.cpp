@@ -6,8 +6,8 @@
 // own repaint of what changed (posted events processed), and the same with
 // the whole board forced to repaint on top, the worst a click can cost.
 // Run with QT_QPA_PLATFORM=offscreen; the target is 4 ms per click.
-#include "ui/board_widget.h"
-#include "ui/candidate_tile.h"
+#include "ui/board/board_widget.h"
+#include "ui/board/candidate_tile.h"
 #include "ui_test_support.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // velmar: the game. `velmar --screenshot FILE [--new-game LEVEL]` starts as
 // usual, optionally deals a game, saves a picture of the window and exits.
-#include "ui/file_text.h"
-#include "ui/game_files_controller.h"
-#include "ui/main_window.h"
-#include "ui/quit_signals.h"
+#include "ui/controllers/game_files_controller.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/quit_signals.h"
+#include "ui/platform/file_text.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -3,10 +3,10 @@
 // player would), the board's own colours on a dark palette, and a whole bank
 // game dealt and finished with keys only. The rules are the core tests'.
 #include "storage/settings_memory_store.h"
-#include "ui/appearance_dialog.h"
-#include "ui/candidate_tile.h"
-#include "ui/keyboard_controller.h"
-#include "ui/tcolor.h"
+#include "ui/board/candidate_tile.h"
+#include "ui/board/tcolor.h"
+#include "ui/controllers/keyboard_controller.h"
+#include "ui/dialogs/appearance_dialog.h"
 #include "ui_test_support.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 // The board widget and the board painter: cell geometry, hit-testing of
 // cells against candidate squares, hover reports, and what the painter puts
 // on the pixels of a lone candidate and of an error.
-#include "ui/board_painter.h"
-#include "ui/board_widget.h"
-#include "ui/tcolor.h"
+#include "ui/board/board_painter.h"
+#include "ui/board/board_widget.h"
+#include "ui/board/tcolor.h"
 
 #include <QImage>
 #include <QMouseEvent>

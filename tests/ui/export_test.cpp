@@ -6,10 +6,10 @@
 // the same pixels as the screen and as velmar-cli).
 #include "exchange/printable_page.h"
 #include "history/position_line.h"
-#include "ui/board_picture.h"
-#include "ui/copy_dialog.h"
-#include "ui/export_controller.h"
-#include "ui/print_dialog.h"
+#include "ui/board/board_picture.h"
+#include "ui/controllers/export_controller.h"
+#include "ui/dialogs/copy_dialog.h"
+#include "ui/dialogs/print_dialog.h"
 #include "ui_test_support.h"
 
 #include <QClipboard>

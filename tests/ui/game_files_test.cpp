@@ -5,11 +5,11 @@
 #include "history/game_file.h"
 #include "history/position_line.h"
 #include "storage/saved_games.h"
-#include "ui/file_access.h"
-#include "ui/game_files_controller.h"
-#include "ui/game_list_dialog.h"
-#include "ui/save_dialog.h"
-#include "ui/time_label.h"
+#include "ui/controllers/game_files_controller.h"
+#include "ui/dialogs/game_list_dialog.h"
+#include "ui/dialogs/save_dialog.h"
+#include "ui/main_window/time_label.h"
+#include "ui/platform/file_access.h"
 #include "ui_test_support.h"
 
 #include <QAction>

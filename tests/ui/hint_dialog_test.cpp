@@ -7,8 +7,8 @@
 // tests'.
 #include "history/position_line.h"
 #include "model/random.h"
-#include "ui/hint_dialog.h"
-#include "ui/time_label.h"
+#include "ui/dialogs/hint_dialog.h"
+#include "ui/main_window/time_label.h"
 #include "ui_test_support.h"
 
 #include <QPushButton>

@@ -4,9 +4,9 @@
 // both dialogs, and paste from the clipboard. The rules themselves are the
 // import-or-create and session tests'.
 #include "exchange/import_examples.h"
-#include "ui/import_controller.h"
-#include "ui/import_dialog.h"
-#include "ui/import_or_create_dialog.h"
+#include "ui/controllers/import_controller.h"
+#include "ui/dialogs/import_dialog.h"
+#include "ui/dialogs/import_or_create_dialog.h"
 #include "ui_test_support.h"
 
 #include <QAction>

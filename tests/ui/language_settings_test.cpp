@@ -2,10 +2,10 @@
 // Languages and settings in the window: the tables carried as resources,
 // LookupText's case rules and gaps, re-labelling on a language change, the
 // translator's export, and the settings store over QSettings.
-#include "ui/appearance_apply.h"
-#include "ui/board_widget.h"
-#include "ui/qt_settings_store.h"
-#include "ui/ui_text.h"
+#include "ui/board/appearance_apply.h"
+#include "ui/board/board_widget.h"
+#include "ui/platform/qt_settings_store.h"
+#include "ui/platform/ui_text.h"
 #include "ui_test_support.h"
 
 #include <QAction>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its state right after start-up, a new game at every level
 // and from a candidate mode, the clock and the digit counters, the digit keys.
-#include "ui/board_widget.h"
-#include "ui/data_folder.h"
-#include "ui/digit_counter.h"
-#include "ui/painted_icons.h"
-#include "ui/time_label.h"
+#include "ui/board/board_widget.h"
+#include "ui/board/digit_counter.h"
+#include "ui/main_window/painted_icons.h"
+#include "ui/main_window/time_label.h"
+#include "ui/platform/data_folder.h"
 #include "ui_test_support.h"
 
 #include <QAction>

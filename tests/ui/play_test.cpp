@@ -5,10 +5,10 @@
 // checking with the solution viewers, and one bank game played to the end.
 // The rules themselves are the session tests'.
 #include "history/position_line.h"
-#include "ui/candidate_tile.h"
-#include "ui/digit_counter.h"
-#include "ui/solution_viewers.h"
-#include "ui/time_label.h"
+#include "ui/board/candidate_tile.h"
+#include "ui/board/digit_counter.h"
+#include "ui/dialogs/solution_viewers.h"
+#include "ui/main_window/time_label.h"
 #include "ui_test_support.h"
 
 #include <QAction>

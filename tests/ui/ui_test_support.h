@@ -7,9 +7,9 @@
 #include "bank/puzzle_bank.h"
 #include "game/session_fixture.h"
 #include "storage/settings_memory_store.h"
-#include "ui/board_widget.h"
-#include "ui/main_window.h"
-#include "ui/prompter.h"
+#include "ui/board/board_widget.h"
+#include "ui/dialogs/prompter.h"
+#include "ui/main_window/main_window.h"
 
 #include <QApplication>
 #include <QStringList>

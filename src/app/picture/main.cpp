@@ -10,8 +10,8 @@
 #include "model/random.h"
 #include "storage/settings_memory_store.h"
 #include "text/relabel_rules.h"
-#include "ui/appearance_apply.h"
-#include "ui/board_picture.h"
+#include "ui/board/appearance_apply.h"
+#include "ui/board/board_picture.h"
 
 #include <QGuiApplication>
 #include <QPalette>
