@@ -9,6 +9,7 @@
 
 #include "game/board_display.h"
 #include "game/color_marks.h"
+#include "game/game_start.h"
 #include "hints/hint_dialog_model.h"
 #include "history/step_log.h"
 #include "model/tqj.h"
@@ -22,9 +23,6 @@ namespace velmar {
 
 class PuzzleBank;
 class Random;
-struct GameFile;
-struct SavedGame;
-enum class GameFileUse;
 
 enum class OperationMode { PencilAndPaper, AllCandidates, PartCandidates };
 enum class StepMove { First, Back, Next, Last };
@@ -116,21 +114,22 @@ class PlaySession {
     int tileRow() const { return tileRow_; }
     int tileCol() const { return tileCol_; }
 
-    // Starting games. A bank list too short to draw from leaves the game as
-    // it is and answers false.
-    bool NewGame(int level);
-    // A puzzle from outside: 81 givens ("0" open), its solution (81 digits,
-    // or "" when unknown) and its level 0..5.
-    bool StartPuzzle(std::string_view givens, std::string_view solution, int level);
-    // A puzzle built in the import-or-create dialog: its game position
-    // (givens, the solution when known) and the board made from it (givens
-    // State 1, open cells with their candidate texts). The level is Unknown;
-    // edited candidate lists play in "All Candidates", anything else in
+    // The one entry that begins a game, whatever it comes from; it alone
+    // resets play. False, and the game stays as it is, when the start cannot
+    // be made (a bank list too short to draw from, givens that are not 81
+    // digits, nothing to restart) or the player declines a restart.
+    bool BeginGame(const GameStart& start);
+    // Shorthands for the usual starts.
+    bool NewGame(int level) { return BeginGame(GameStart::Deal(level)); }
+    bool StartPuzzle(std::string_view givens, std::string_view solution, int level) {
+        return BeginGame(GameStart::Puzzle(givens, solution, level));
+    }
+    // Edited candidate lists play in "All Candidates", anything else in
     // "Pencil and Paper" with empty open cells.
-    void StartImported(const TQJ& game, const BoardCells& board);
-    // Takes the game back to its givens after asking; false when nothing
-    // was loaded or the player said No.
-    bool RestartGame();
+    void StartImported(const TQJ& game, const BoardCells& board) {
+        BeginGame(GameStart::Imported(game, board));
+    }
+    bool RestartGame() { return BeginGame(GameStart::Restart()); }
 
     // Play input.
     void CellClick(int row, int col, MouseButton button);
@@ -182,12 +181,14 @@ class PlaySession {
     bool HasGameToSave() const;
     // Continue or Load Replay: a new game whose log is the file's steps, the
     // board showing the last one as Last Step does.
-    void LoadGameFile(const GameFile& file, GameFileUse use);
+    void LoadGameFile(const GameFile& file, GameFileUse use) {
+        BeginGame(GameStart::FromFile(file, use));
+    }
     // The board as a saved game of that name and level.
     SavedGame CurrentSavedGame(std::string_view name, int level) const;
     // A saved game in play: a new log from its position; its candidates are
     // kept ("All Candidates") only when the player edited all of them.
-    void OpenSavedGame(const SavedGame& game);
+    void OpenSavedGame(const SavedGame& game) { BeginGame(GameStart::FromSaved(game)); }
     // Before the board is copied as text: every empty cell that is not a
     // given gets its computed candidates, recorded as a step like any change
     // of the board. False when nothing changed (or no game is loaded).
@@ -242,8 +243,13 @@ class PlaySession {
     void Changed(unsigned changes) { pending_ |= changes; }
     void Flush();
 
-    void StartDealt(int level, std::string_view givens);
+    bool CanBegin(const GameStart& start) const;
     void ResetPlay();
+    void LoadStartPosition(const GameStart& start);
+    void PlaceGivens(std::string_view givens);
+    void PlaceBoard(const BoardCells& position);
+    void ShowStartPosition(bool keepEditedCandidates);
+    void ResumeLog(const GameStart& start);
     void ModeChanged(OperationMode mode);
     bool ConfirmPencilMode();
     void FillCandidates();
@@ -257,8 +263,6 @@ class PlaySession {
     void ApplyMarksNow();
     void SetStepButtons(const StepButtons& buttons);
     void SetClock(bool running, bool fromZero);
-    void ResumeGame(std::string_view givens, std::string_view solution, int level,
-                    std::vector<std::string> steps);
     void ShowStoredPosition(std::string_view line);
     void ShowHintOnBoard();
     void ShowCopiedHint();

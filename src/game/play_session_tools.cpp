@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starting and restarting games, the digit counters, checking against the
-// solution, and the move history behind the step buttons.
+// The digit counters, checking against the solution, and the move history
+// behind the step buttons.
 #include "game/play_session.h"
 
-#include "bank/puzzle_bank.h"
 #include "history/position_line.h"
 #include "solver/solver.h"
 
@@ -13,113 +12,7 @@ namespace {
 
 constexpr TColor kCheckRed = 254;
 
-bool IsGivensString(std::string_view givens) {
-    if (givens.size() != 81) return false;
-    for (char ch : givens)
-        if (ch < '0' || ch > '9') return false;
-    return true;
-}
-
 } // namespace
-
-void PlaySession::ResetPlay() {
-    QJ1_.ClearSolution();
-    for (int i = 0; i < 81; ++i) {
-        board_.cells().at(i).State = kStateOpen;
-        board_.cells().at(i).Text.clear();
-    }
-    ResetColors(board_, marks_, SelectedDigit(), true);
-    marking_ = false;
-    // The board is empty, so leaving a candidate mode asks nothing.
-    SelectMode(OperationMode::PencilAndPaper);
-    PressDigit(1);
-    autoUpdateEnabled_ = false;
-    Changed(kChangedCommands);
-}
-
-bool PlaySession::NewGame(int level) {
-    if (level < 0 || level >= kBankLevels || bank_.lineCount(level) < 2) return false;
-    const Batch batch(*this);
-    ResetPlay();
-    QJ1_.LoadMarkedPuzzle(DrawBankLine(bank_, level, random_));
-    StartDealt(level, QJ1_.GetGivensString());
-    return true;
-}
-
-bool PlaySession::StartPuzzle(std::string_view givens, std::string_view solution, int level) {
-    if (!IsGivensString(givens) || level < 0 || level > 5) return false;
-    const Batch batch(*this);
-    ResetPlay();
-    QJ1_.LoadGivens(givens);
-    // Without a solution the givens keep their digits, so the game still
-    // counts as loaded (Restart, the last-game file).
-    if (!solution.empty()) QJ1_.LoadSolutionString(solution);
-    StartDealt(level, givens);
-    return true;
-}
-
-void PlaySession::StartDealt(int level, std::string_view givens) {
-    BoardCells& cells = board_.cells();
-    board_.properties().nd = level;
-    gameLoaded_ = true;
-    for (int i = 0; i < 81; ++i) {
-        TPicNode& n = cells.at(i);
-        n.CandHidden = 0;
-        n.ErrorMark = false;
-        board_.HideCandidates(n.Row, n.Col);
-        const bool given = givens[i] != '0';
-        n.State = given ? kStateGiven : kStateOpen;
-        n.Text = given ? std::string(1, givens[i]) : std::string();
-    }
-    finished_ = false;
-    wasSolved_ = false;
-    branch_ = {true, false, false};
-    Changed(kChangedGame | kChangedFinish | kChangedCommands | kChangedBoard);
-    CountDigits();
-    SelectDigit(1);
-    frmstep_.StartLog(cells);
-    candidatesOn_ = false;
-    SetStepButtons({});
-    SetClock(true, true);
-    board_.HideMultiCandidates();
-    SetDigitGrouping(true);
-    tileOpen_ = false;
-    if (listener_) listener_->TileClosed();
-}
-
-bool PlaySession::RestartGame() {
-    if (QJ1_.GetGivensString() == std::string(81, '0')) return false;
-    if (!listener_ || !listener_->AskYesNo("msg_title_confirm", "msg_restart")) return false;
-    const Batch batch(*this);
-    CloseTile();
-    ResetColors(board_, marks_, SelectedDigit(), true);
-    marking_ = false;
-    gameLoaded_ = true;
-    BoardCells& cells = board_.cells();
-    for (int i = 0; i < 81; ++i) {
-        TPicNode& n = cells.at(i);
-        if (n.State == kStateGiven) continue;
-        n.Text.clear();
-        n.State = kStateOpen;
-    }
-    cells.FindConflict();
-    finished_ = false;
-    wasSolved_ = false;
-    // A fresh start closes any branch, also one the finish closed for good.
-    branch_ = {true, false, false};
-    Changed(kChangedGame | kChangedFinish | kChangedCommands | kChangedBoard);
-    SelectMode(OperationMode::PencilAndPaper);
-    PressDigit(1);
-    candidatesOn_ = false;
-    CountDigits();
-    SelectDigit(1);
-    board_.HideMultiCandidates();
-    frmstep_.StartLog(cells);
-    SetStepButtons({});
-    SetClock(true, true);
-    MarkWrongDigits(board_, QJ1_);
-    return true;
-}
 
 void PlaySession::CountDigits() {
     const Batch batch(*this);
