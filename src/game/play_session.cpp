@@ -36,11 +36,6 @@ void PlaySession::Flush() {
     if (listener_ && changes != 0) listener_->SessionChanged(changes);
 }
 
-int PlaySession::SelectedDigit() const {
-    if (std::count(down_.begin(), down_.end(), true) != 1) return 0;
-    return static_cast<int>(std::find(down_.begin(), down_.end(), true) - down_.begin()) + 1;
-}
-
 std::string PlaySession::DisplayDigits() const {
     switch (mode_) {
     case OperationMode::PencilAndPaper:
@@ -52,7 +47,7 @@ std::string PlaySession::DisplayDigits() const {
     }
     std::string digits;
     for (int d = 1; d <= 9; ++d)
-        if (down_[d - 1]) digits += DigitText(d);
+        if (digits_.Down(d)) digits += DigitText(d);
     return digits;
 }
 
@@ -60,7 +55,7 @@ void PlaySession::CellClick(int row, int col, MouseButton button) {
     if (!gameLoaded_) return;
     const Batch batch(*this);
     if (marking_) return MarkClick(row, col, 0, button);
-    if (CloseTileForClick()) return;
+    if (CloseTileForClick() || finish_.reached) return;
     BoardCells& cells = board_.cells();
     TPicNode& n = cells.cell(row, col);
     if (mode_ != OperationMode::PencilAndPaper && n.State == kStatePlaced) {
@@ -94,7 +89,7 @@ void PlaySession::CandidateClick(int row, int col, int digit, MouseButton button
     if (!gameLoaded_ || digit < 1 || digit > 9) return;
     const Batch batch(*this);
     if (marking_) return MarkClick(row, col, digit, button);
-    if (CloseTileForClick()) return;
+    if (CloseTileForClick() || finish_.reached) return;
     BoardCells& cells = board_.cells();
     TPicNode& n = cells.cell(row, col);
     const char d = static_cast<char>('0' + digit);
@@ -110,7 +105,7 @@ void PlaySession::CandidateClick(int row, int col, int digit, MouseButton button
 }
 
 bool PlaySession::CloseTileForClick() {
-    if (!tileOpen_) return false;
+    if (!tile_.open) return false;
     CloseTile();
     return true;
 }
@@ -150,20 +145,14 @@ void PlaySession::AfterMove(std::string_view messageKey, bool cellPath) {
     RedrawForMode();
     HighlightSelected(board_, SelectedDigit());
     ApplyMarksNow();
-    if (!solved) {
-        wasSolved_ = false;
-        return;
-    }
-    finished_ = true;
-    Changed(kChangedFinish);
+    if (!solved) return;
+    // Said once, when the board becomes solved; the board then takes no
+    // more moves, so nothing can make it solved again.
+    const bool firstTime = !finish_.reached;
+    SetFinish({true, true});
     SetClock(false, false);
-    if (cellPath) {
-        branch_ = {};
-        Changed(kChangedCommands);
-    }
-    // Said once, when the board becomes solved, not on every later click.
-    if (wasSolved_) return;
-    wasSolved_ = true;
+    if (cellPath) SetBranch(BranchState::Closed());
+    if (!firstTime) return;
     Flush(); // the finished board shows behind the message
     if (listener_) listener_->Inform(messageKey);
 }
@@ -174,21 +163,22 @@ void PlaySession::ApplyMarksNow() {
 }
 
 void PlaySession::PressDigit(int digit) {
-    down_.fill(false);
-    down_[digit - 1] = true;
+    digits_.Press(digit);
     Changed(kChangedDigits);
 }
 
 void PlaySession::SetDigitGrouping(bool single) {
-    if (single == singleDigit_) return;
-    singleDigit_ = single;
-    Changed(kChangedDigits);
-    if (!single) return;
-    // Of several digits down the lowest stays.
-    const auto first = std::find(down_.begin(), down_.end(), true);
-    if (first == down_.end()) return;
-    const int keep = static_cast<int>(first - down_.begin()) + 1;
-    PressDigit(keep);
+    if (digits_.SetSingle(single)) Changed(kChangedDigits);
+}
+
+void PlaySession::SetBranch(BranchState branch) {
+    branch_ = std::move(branch);
+    Changed(kChangedCommands);
+}
+
+void PlaySession::SetFinish(FinishState finish) {
+    finish_ = finish;
+    Changed(kChangedFinish);
 }
 
 void PlaySession::SelectDigit(int digit) {
@@ -227,20 +217,13 @@ void PlaySession::DigitKey(int digit) {
 }
 
 void PlaySession::NextDigit() {
-    int next = 1;
-    for (int d : {9, 1, 2, 3, 4, 5, 6, 7, 8})
-        if (down_[d - 1]) {
-            next = d % 9 + 1;
-            break;
-        }
-    SelectDigit(next);
+    SelectDigit(digits_.Next());
 }
 
 void PlaySession::DigitRightClick(int digit) {
     if (mode_ != OperationMode::PartCandidates || digit < 1 || digit > 9) return;
     const Batch batch(*this);
-    down_[digit - 1] = !down_[digit - 1];
-    if (DisplayDigits().empty()) down_[digit - 1] = true; // one digit stays selected
+    digits_.Toggle(digit);
     Changed(kChangedDigits);
     board_.RedrawFiltered(DisplayDigits());
     ApplyMarksNow();
@@ -302,7 +285,7 @@ void PlaySession::ModeChanged(OperationMode mode) {
         autoUpdateEnabled_ = false;
         board_.RedrawPencil();
         if (SelectedDigit() == 0) {
-            allowAllUp_ = false;
+            digits_.SetAllowAllUp(false);
             PressDigit(1);
         }
         HighlightSelected(board_, SelectedDigit());
@@ -314,11 +297,11 @@ void PlaySession::ModeChanged(OperationMode mode) {
         FillCandidates();
         if (mode == OperationMode::AllCandidates) {
             board_.RedrawAll();
-            allowAllUp_ = true;
+            digits_.SetAllowAllUp(true);
             SetDigitGrouping(true);
         } else {
             const int d = SelectedDigit() != 0 ? SelectedDigit() : 1;
-            allowAllUp_ = false;
+            digits_.SetAllowAllUp(false);
             SetDigitGrouping(false);
             PressDigit(d);
             board_.RedrawForDigit(d);
@@ -349,21 +332,19 @@ void PlaySession::ClearMarks() {
 }
 
 void PlaySession::OpenTile(int row, int col) {
-    tileRow_ = row;
-    tileCol_ = col;
-    tileOpen_ = true;
+    tile_ = {true, row, col};
     if (listener_) listener_->TileOpened(row, col);
 }
 
 void PlaySession::WriteTile(const std::string& digits) {
-    if (!gameLoaded_) return;
+    if (!gameLoaded_ || finish_.reached) return;
     const Batch batch(*this);
-    TPicNode& n = board_.node(tileRow_, tileCol_);
+    TPicNode& n = board_.node(tile_.row, tile_.col);
     n.Text.clear();
     for (char d = '1'; d <= '9'; ++d)
         if (digits.find(d) != std::string::npos) n.Text += d;
     n.State = kStateOpen;
-    board_.ShowHeldCandidates(tileRow_, tileCol_);
+    board_.ShowHeldCandidates(tile_.row, tile_.col);
     // Pencil redraws then keep the marks the player set.
     if (mode_ == OperationMode::PencilAndPaper) n.CandHidden = 0;
     Changed(kChangedBoard);
@@ -372,12 +353,12 @@ void PlaySession::WriteTile(const std::string& digits) {
 
 void PlaySession::AutoFillTile() {
     const Batch batch(*this);
-    WriteTile(board_.cells().PeerCandidates(tileRow_, tileCol_));
+    WriteTile(board_.cells().PeerCandidates(tile_.row, tile_.col));
     CloseTile();
 }
 
 void PlaySession::CloseTile(bool keepMark) {
-    if (!keepMark) tileOpen_ = false;
+    if (!keepMark) tile_.open = false;
     if (listener_) listener_->TileClosed();
 }
 

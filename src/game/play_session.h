@@ -10,6 +10,7 @@
 #include "game/board_display.h"
 #include "game/color_marks.h"
 #include "game/game_start.h"
+#include "game/session_state.h"
 #include "hints/hint_dialog_model.h"
 #include "history/step_log.h"
 #include "model/tqj.h"
@@ -40,13 +41,6 @@ enum SessionChange : unsigned {
     kChangedCommands = 1u << 6, // branch buttons, marking, auto update
     kChangedGame = 1u << 7,     // a game was loaded: level, board enabled
     kChangedLog = 1u << 8,      // the step log's entries (what the last-game file keeps)
-};
-
-// The Enabled states of Start, Accept and Reject Branch.
-struct BranchButtons {
-    bool Start = false;
-    bool Accept = false;
-    bool Reject = false;
 };
 
 // What "Show Solution" has to show.
@@ -88,31 +82,36 @@ class PlaySession {
     OperationMode mode() const { return mode_; }
     bool gameLoaded() const { return gameLoaded_; }
     int level() const { return board_.properties().nd; }
-    bool finished() const { return finished_; }
+    // The finish badge: the board on show is solved.
+    bool finished() const { return finish_.solvedOnShow; }
+    // The game reached its solution: its board takes no more moves, while
+    // the step buttons still browse its history.
+    bool locked() const { return finish_.reached; }
     bool clockRunning() const { return clockRunning_; }
     bool candidatesOn() const { return candidatesOn_; }
     const std::array<int, 9>& counts() const { return counts_; }
     StepButtons stepButtons() const { return stepButtons_; }
-    BranchButtons branchButtons() const { return branch_; }
+    BranchButtons branchButtons() const { return branch_.buttons; }
 
     // Digits: a digit is down or up as its selector button shows it.
-    bool DigitDown(int digit) const { return down_[digit - 1]; }
+    const DigitSelection& digits() const { return digits_; }
+    bool DigitDown(int digit) const { return digits_.Down(digit); }
     // The one digit down, or 0 when none or several are.
-    int SelectedDigit() const;
+    int SelectedDigit() const { return digits_.Selected(); }
     // The digits whose candidates are shown (see the mode rules).
     std::string DisplayDigits() const;
     // One digit at a time in "Pencil and Paper" and "All Candidates".
-    bool SingleDigit() const { return singleDigit_; }
-    bool AllowAllUp() const { return allowAllUp_; }
+    bool SingleDigit() const { return digits_.single(); }
+    bool AllowAllUp() const { return digits_.allowAllUp(); }
 
     bool autoUpdate() const { return autoUpdate_; }
     bool autoUpdateEnabled() const { return autoUpdateEnabled_; }
     bool AutoUpdateActive() const { return autoUpdate_ && autoUpdateEnabled_; }
     bool marking() const { return marking_; }
     TColor markColour() const { return markColour_; }
-    bool tileOpen() const { return tileOpen_; }
-    int tileRow() const { return tileRow_; }
-    int tileCol() const { return tileCol_; }
+    bool tileOpen() const { return tile_.open; }
+    int tileRow() const { return tile_.row; }
+    int tileCol() const { return tile_.col; }
 
     // The one entry that begins a game, whatever it comes from; it alone
     // resets play. False, and the game stays as it is, when the start cannot
@@ -224,7 +223,7 @@ class PlaySession {
     void StartBranch();
     void AcceptBranch();
     void RejectBranch();
-    const std::string& branchSnapshot() const { return branchSnapshot_; }
+    const std::string& branchSnapshot() const { return branch_.snapshot; }
 
   private:
     // Notifications are gathered over an operation and sent once at its end.
@@ -255,6 +254,8 @@ class PlaySession {
     void FillCandidates();
     void PressDigit(int digit);
     void SetDigitGrouping(bool single);
+    void SetBranch(BranchState branch);
+    void SetFinish(FinishState finish);
     void AfterMove(std::string_view messageKey, bool cellPath);
     void RedrawForMode();
     void MarkClick(int row, int col, int digit, MouseButton button);
@@ -279,25 +280,19 @@ class PlaySession {
     StepLog frmstep_;
     ColorMarkStore marks_;
     OperationMode mode_ = OperationMode::PencilAndPaper;
-    std::array<bool, 9> down_{};
-    bool singleDigit_ = true;
-    bool allowAllUp_ = false;
+    DigitSelection digits_;
     bool candidatesOn_ = false;
     bool autoUpdate_ = true;
     bool autoUpdateEnabled_ = false;
     bool marking_ = false;
     TColor markColour_ = 0;
     bool gameLoaded_ = false;
-    bool finished_ = false;
-    bool wasSolved_ = false; // at the last move, so "solved" is said once
+    FinishState finish_;
     bool clockRunning_ = false;
-    bool tileOpen_ = false;
-    int tileRow_ = 1;
-    int tileCol_ = 1;
+    TileTarget tile_;
     std::array<int, 9> counts_{};
     StepButtons stepButtons_;
-    BranchButtons branch_;
-    std::string branchSnapshot_;
+    BranchState branch_;
     HintDialogModel hints_{board_.cells()};
 };
 

@@ -63,13 +63,11 @@ void PlaySession::ResetPlay() {
     PressDigit(1);
     autoUpdateEnabled_ = false;
     candidatesOn_ = false;
-    finished_ = false;
-    wasSolved_ = false;
+    SetFinish({});
     // A fresh start closes any branch, also one a finish closed for good.
-    branch_ = {true, false, false};
-    branchSnapshot_.clear();
+    SetBranch(BranchState::Ready());
     gameLoaded_ = true;
-    Changed(kChangedGame | kChangedFinish | kChangedCommands | kChangedBoard);
+    Changed(kChangedGame | kChangedBoard);
 }
 
 void PlaySession::LoadStartPosition(const GameStart& start) {
@@ -158,7 +156,7 @@ void PlaySession::ResumeLog(const GameStart& start) {
     // A finished game has nothing left to time.
     const GameFileUse use = start.source == GameSource::LastGame ? GameFileUse::ContinueLastGame
                                                                  : GameFileUse::LoadReplay;
-    SetClock(ClockRunsAfterLoad(use) && !finished_, true);
+    SetClock(ClockRunsAfterLoad(use) && !finish_.solvedOnShow, true);
 }
 
 } // namespace velmar

@@ -9,29 +9,23 @@
 namespace velmar {
 
 void PlaySession::StartBranch() {
-    if (!gameLoaded_ || !branch_.Start) return;
+    if (!gameLoaded_ || !branch_.buttons.Start) return;
     const Batch batch(*this);
-    branch_ = {false, true, true};
-    branchSnapshot_ = WritePositionLine(board_.cells());
-    Changed(kChangedCommands);
+    SetBranch(BranchState::OpenAt(WritePositionLine(board_.cells())));
 }
 
 void PlaySession::AcceptBranch() {
-    if (!branch_.Accept) return;
+    if (!branch_.buttons.Accept) return;
     const Batch batch(*this);
-    branch_ = {true, false, false};
-    branchSnapshot_.clear();
-    Changed(kChangedCommands);
+    SetBranch(BranchState::Ready());
 }
 
 void PlaySession::RejectBranch() {
-    if (!gameLoaded_ || !branch_.Reject) return;
+    if (!gameLoaded_ || !branch_.buttons.Reject) return;
     // One notification at the end: the board is not shown half restored.
     const Batch batch(*this);
-    branch_ = {true, false, false};
-    Changed(kChangedCommands);
-    const std::string snapshot = std::move(branchSnapshot_);
-    branchSnapshot_.clear();
+    const std::string snapshot = branch_.snapshot;
+    SetBranch(BranchState::Ready());
     ShowStoredPosition(snapshot);
     MarkWrongDigits(board_, QJ1_);
     CountDigits();

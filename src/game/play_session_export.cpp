@@ -7,7 +7,7 @@
 namespace velmar {
 
 bool PlaySession::FillBeforeCopy() {
-    if (!gameLoaded_) return false;
+    if (!gameLoaded_ || finish_.reached) return false;
     const Batch batch(*this);
     if (!FillEmptyCells(board_.cells())) return false;
     // The filled cells show in the active mode and make a step of the log.

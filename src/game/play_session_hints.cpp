@@ -11,14 +11,14 @@ namespace velmar {
 bool PlaySession::OpenHints() {
     if (!gameLoaded_) return false;
     const Batch batch(*this);
-    if (tileOpen_) CloseTile();
+    if (tile_.open) CloseTile();
     hints_.open(mode_ == OperationMode::PencilAndPaper);
     ShowHintOnBoard();
     return true;
 }
 
 void PlaySession::HintAction() {
-    if (!gameLoaded_) return;
+    if (!gameLoaded_ || finish_.reached) return;
     const Batch batch(*this);
     if (hints_.action()) {
         ShowCopiedHint();
@@ -37,10 +37,10 @@ void PlaySession::CloseHints() {
     HighlightSelected(board_, SelectedDigit());
     ApplyMarksNow();
     if (!board_.cells().IsSolved()) return;
-    finished_ = wasSolved_ = true;
+    SetFinish({true, true});
     SetClock(false, false);
-    branch_ = {};
-    Changed(kChangedFinish | kChangedCommands | kChangedBoard);
+    SetBranch(BranchState::Closed());
+    Changed(kChangedBoard);
 }
 
 // Every cell, with its candidate squares, takes the colour the hint gives it:

@@ -136,13 +136,14 @@ void PlaySession::ShowStoredPosition(std::string_view line) {
     // The finish badge belongs to a finished board only.
     BoardCells& cells = board_.cells();
     cells.FindConflict();
-    finished_ = wasSolved_ = cells.IsSolved();
-    Changed(kChangedFinish | kChangedBoard);
+    const bool solved = cells.IsSolved();
+    SetFinish({solved, finish_.reached || solved});
+    Changed(kChangedBoard);
     switch (mode_) {
     case OperationMode::PencilAndPaper:
         board_.RedrawPencil();
         if (SelectedDigit() == 0) {
-            allowAllUp_ = false;
+            digits_.SetAllowAllUp(false);
             PressDigit(1);
         }
         HighlightSelected(board_, SelectedDigit());

@@ -161,6 +161,34 @@ TEST(SessionRulesTest, SolvedIsSaidOnceWhenTheBoardBecomesSolved) {
     EXPECT_EQ(f.l.told.size(), 1u);
 }
 
+TEST(SessionRulesTest, FinishedBoardTakesNoMovesUntilTheNextGame) {
+    SessionFixture f;
+    PlaySession& s = f.s;
+    const Cell last = FillAllButOne(f);
+    f.Place(last, f.Solution(last));
+    ASSERT_TRUE(s.locked());
+    // A right click would erase; the finished board keeps its digit and badge.
+    s.CellClick(last.row, last.col, MouseButton::Right);
+    EXPECT_EQ(f.TextOf(last), Digit(f.Solution(last)));
+    EXPECT_TRUE(s.finished());
+    // History stays browsable, but an earlier step takes no moves either, so
+    // the game cannot be solved, and celebrated, a second time.
+    const std::size_t steps = s.stepLog().Entries().size();
+    s.GoStep(StepMove::Back);
+    ASSERT_EQ(f.TextOf(last), "");
+    f.Place(last, f.Solution(last));
+    s.CellClick(last.row, last.col, MouseButton::Right); // the tile stays shut
+    EXPECT_EQ(f.TextOf(last), "");
+    EXPECT_FALSE(f.l.tileShown);
+    EXPECT_EQ(s.stepLog().Entries().size(), steps);
+    EXPECT_EQ(f.l.told.size(), 1u);
+    // A restart is a new game: moves count again.
+    ASSERT_TRUE(s.RestartGame());
+    EXPECT_FALSE(s.locked());
+    f.Place(last, f.Solution(last));
+    EXPECT_EQ(f.TextOf(last), Digit(f.Solution(last)));
+}
+
 TEST(SessionRulesTest, CandidateClickFinishKeepsTheBranchButtons) {
     SessionFixture f;
     PlaySession& s = f.s;
