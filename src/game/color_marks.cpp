@@ -62,15 +62,4 @@ void MarkWrongDigits(BoardDisplay& board, const TQJ& model) {
         }
 }
 
-void HighlightSelected(BoardDisplay& board, int selectedDigit) {
-    if (selectedDigit == 0) return;
-    const std::string digit(1, static_cast<char>('0' + selectedDigit));
-    for (int r = 1; r <= 9; ++r)
-        for (int c = 1; c <= 9; ++c) {
-            const TPicNode& n = board.cells().cell(r, c);
-            if (n.State != kStateOpen && !n.ErrorMark && n.Text == digit)
-                board.SetCellColor(r, c, board.properties().highcolor);
-        }
-}
-
 } // namespace velmar

@@ -47,7 +47,5 @@ void ApplyMarks(BoardDisplay& board, const ColorMarkStore& store, const TQJ& mod
 // Single digits that differ from a known solution digit take the big-digit
 // colour.
 void MarkWrongDigits(BoardDisplay& board, const TQJ& model);
-// Filled cells holding the one selected digit get the highlight colour.
-void HighlightSelected(BoardDisplay& board, int selectedDigit);
 
 } // namespace velmar

@@ -64,10 +64,6 @@ void PlaySession::CellClick(int row, int col, MouseButton button) {
         n.Text = cells.PeerCandidates(row, col);
         n.State = kStateOpen;
         cells.RestoreToPeers(row, col, old.empty() ? '\0' : old[0]);
-        cells.FindConflict();
-        CountDigits();
-        board_.RedrawFiltered(DisplayDigits());
-        ApplyMarksNow();
     } else if (button == MouseButton::Left && n.State != kStateGiven &&
                mode_ == OperationMode::PencilAndPaper && SelectedDigit() != 0) {
         // On paper a digit simply replaces whatever the cell held.
@@ -141,10 +137,7 @@ void PlaySession::AfterMove(std::string_view messageKey, bool cellPath) {
     BoardCells& cells = board_.cells();
     cells.FindConflict();
     const bool solved = cells.IsSolved();
-    CountDigits();
-    RedrawForMode();
-    HighlightSelected(board_, SelectedDigit());
-    ApplyMarksNow();
+    Settle();
     if (!solved) return;
     // Said once, when the board becomes solved; the board then takes no
     // more moves, so nothing can make it solved again.
@@ -155,6 +148,13 @@ void PlaySession::AfterMove(std::string_view messageKey, bool cellPath) {
     if (!firstTime) return;
     Flush(); // the finished board shows behind the message
     if (listener_) listener_->Inform(messageKey);
+}
+
+void PlaySession::Settle() {
+    Recount();
+    RecordStep();
+    RedrawForMode();
+    ApplyMarksNow();
 }
 
 void PlaySession::ApplyMarksNow() {
@@ -288,7 +288,6 @@ void PlaySession::ModeChanged(OperationMode mode) {
             digits_.SetAllowAllUp(false);
             PressDigit(1);
         }
-        HighlightSelected(board_, SelectedDigit());
         SetDigitGrouping(true);
     } else {
         for (int i = 0; i < 81; ++i) cells.at(i).CandHidden = 1;
@@ -306,11 +305,11 @@ void PlaySession::ModeChanged(OperationMode mode) {
             PressDigit(d);
             board_.RedrawForDigit(d);
         }
-        CountDigits();
-        HighlightSelected(board_, SelectedDigit());
     }
     ApplyMarksNow();
-    CountDigits();
+    // Candidates filled in are a change of the board: a step.
+    Recount();
+    RecordStep();
 }
 
 void PlaySession::SetAutoUpdate(bool on) {
@@ -348,7 +347,7 @@ void PlaySession::WriteTile(const std::string& digits) {
     // Pencil redraws then keep the marks the player set.
     if (mode_ == OperationMode::PencilAndPaper) n.CandHidden = 0;
     Changed(kChangedBoard);
-    CountDigits();
+    CommitEdit();
 }
 
 void PlaySession::AutoFillTile() {

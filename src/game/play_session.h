@@ -150,8 +150,9 @@ class PlaySession {
     void SetMarkColour(TColor colour) { markColour_ = colour; }
     // "Clear Marking".
     void ClearMarks();
-    // The digit counters, then the step the board makes.
-    void CountDigits();
+    // The board as changed outside a move (the tile's edits, a position
+    // loaded): the counters follow and it becomes a step.
+    void CommitEdit();
 
     // The candidate tile on its target cell.
     void WriteTile(const std::string& digits);
@@ -258,6 +259,12 @@ class PlaySession {
     void SetFinish(FinishState finish);
     void AfterMove(std::string_view messageKey, bool cellPath);
     void RedrawForMode();
+    // The one tail after a move: the counters, the step, the board drawn for
+    // its mode with the highlight and the colour marks.
+    void Settle();
+    // The nine digit counts; counting records nothing.
+    void Recount();
+    void ShowStep(std::string_view line);
     void MarkClick(int row, int col, int digit, MouseButton button);
     bool CloseTileForClick();
     void OpenTile(int row, int col);

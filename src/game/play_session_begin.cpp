@@ -132,7 +132,7 @@ void PlaySession::ShowStartPosition(bool keepEditedCandidates) {
         board_.HideMultiCandidates();
     }
     SelectDigit(1);
-    CountDigits();
+    Recount();
     frmstep_.StartLog(cells);
     SetStepButtons({});
     SetClock(true, true);

@@ -26,11 +26,8 @@ void PlaySession::RejectBranch() {
     const Batch batch(*this);
     const std::string snapshot = branch_.snapshot;
     SetBranch(BranchState::Ready());
-    ShowStoredPosition(snapshot);
-    MarkWrongDigits(board_, QJ1_);
-    CountDigits();
     // Colour marks made inside the branch stay on their cells.
-    ApplyMarksNow();
+    ShowStep(snapshot);
 }
 
 } // namespace velmar

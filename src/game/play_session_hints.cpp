@@ -22,8 +22,8 @@ void PlaySession::HintAction() {
     const Batch batch(*this);
     if (hints_.action()) {
         ShowCopiedHint();
-        // Counted at once, so the counters follow; the count records the step.
-        CountDigits();
+        // The counters follow at once, and the applied hint is a step.
+        CommitEdit();
     }
     ShowHintOnBoard();
 }
@@ -31,11 +31,8 @@ void PlaySession::HintAction() {
 void PlaySession::CloseHints() {
     if (!gameLoaded_) return;
     const Batch batch(*this);
-    CountDigits();
     // The highlights go: the board takes its mode's look and colour marks.
-    RedrawForMode();
-    HighlightSelected(board_, SelectedDigit());
-    ApplyMarksNow();
+    Settle();
     if (!board_.cells().IsSolved()) return;
     SetFinish({true, true});
     SetClock(false, false);

@@ -14,8 +14,7 @@ constexpr TColor kCheckRed = 254;
 
 } // namespace
 
-void PlaySession::CountDigits() {
-    const Batch batch(*this);
+void PlaySession::Recount() {
     counts_.fill(0);
     for (int i = 0; i < 81; ++i) {
         const TPicNode& n = board_.cells().at(i);
@@ -23,6 +22,11 @@ void PlaySession::CountDigits() {
             ++counts_[n.Text[0] - '1'];
     }
     Changed(kChangedCounters);
+}
+
+void PlaySession::CommitEdit() {
+    const Batch batch(*this);
+    Recount();
     RecordStep();
 }
 
@@ -122,11 +126,15 @@ void PlaySession::GoStep(StepMove move) {
     // A copy: the mode change may record and move the log. A damaged entry
     // (the placeholder of a log without a game) leaves the board as it is.
     const std::string entry = *line;
-    ShowStoredPosition(entry);
-    SetStepButtons(frmstep_.NavigationButtons());
-    HighlightSelected(board_, SelectedDigit());
+    ShowStep(entry);
+}
+
+// A stored position shown as the board, then recorded as a step should the
+// mode it called for have changed it, with the colour marks on top.
+void PlaySession::ShowStep(std::string_view line) {
+    ShowStoredPosition(line);
+    CommitEdit();
     ApplyMarksNow();
-    CountDigits();
 }
 
 // A stored position onto the board, drawn for the mode, with its error
@@ -146,7 +154,6 @@ void PlaySession::ShowStoredPosition(std::string_view line) {
             digits_.SetAllowAllUp(false);
             PressDigit(1);
         }
-        HighlightSelected(board_, SelectedDigit());
         break;
     case OperationMode::AllCandidates:
         board_.RedrawAll();
@@ -172,7 +179,6 @@ void PlaySession::SetProperties(const BoardProperties& properties) {
     // its colour marks, in the new colours.
     if (gameLoaded_) {
         RedrawForMode();
-        HighlightSelected(board_, SelectedDigit());
         ApplyMarksNow();
     }
     Changed(kChangedBoard);

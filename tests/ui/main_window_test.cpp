@@ -130,14 +130,14 @@ class MainWindowTest : public QObject {
                 line += static_cast<char>('0' + m.Digit);
             }
         QVERIFY(w.session().LoadPosition(line));
-        w.session().CountDigits();
+        w.session().CommitEdit();
         QCOMPARE(w.session().stepLog().Entries().size(), size_t{2});
         for (int d = 1; d <= 9; ++d) {
             QCOMPARE(w.counter(d)->position(), 9);
             QCOMPARE(w.counter(d)->barColor(), kRed);
             QCOMPARE(w.counter(d)->toolTip(), QStringLiteral("9"));
         }
-        // The recount recorded the board as a step.
+        // The commit recorded the board as a step.
         QVERIFY(w.action(Command::BackStep)->isEnabled());
         QVERIFY(w.action(Command::FirstStep)->isEnabled());
         QVERIFY(!w.action(Command::NextStep)->isEnabled());

@@ -46,7 +46,7 @@ PlayController::PlayController(TForm1& window, PlaySession& session, QObject* pa
             [this] { s_.ChooseMode(OperationMode::PencilAndPaper); });
     ConnectBoard();
     ConnectPanel();
-    connect(w_.tile(), &Tfrmtile::closed, this, [this] { s_.CountDigits(); });
+    connect(w_.tile(), &Tfrmtile::closed, this, [this] { s_.CommitEdit(); });
     qApp->installEventFilter(this); // key preview: digits and Tab before any control
 }
 
