@@ -29,7 +29,6 @@ BoardProperties MainBoardProperties() {
     p.FONTColor3 = kBlack;
     p.errorcolor = 239;
     p.highcolor = 9813909;
-    p.autotranzt = true;
     return p;
 }
 

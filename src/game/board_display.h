@@ -33,7 +33,6 @@ struct BoardProperties {
     int nd = 0; // level of the game on the board
     TColor errorcolor = 0x0B2EF4;
     TColor highcolor = 0xB1D3B1;
-    bool autotranzt = true;
 };
 
 // The values the main board and the solution viewer give their boards.

@@ -20,10 +20,7 @@ TTimeLabel::TTimeLabel(QWidget* parent) : QLabel(parent) {
     setFixedWidth(80);
     setText(QStringLiteral("0:00:00"));
     timer_.setInterval(1000);
-    connect(&timer_, &QTimer::timeout, this, [this] {
-        setMS(ms_ + timer_.interval());
-        emit OnTimer();
-    });
+    connect(&timer_, &QTimer::timeout, this, [this] { setMS(ms_ + timer_.interval()); });
 }
 
 void TTimeLabel::setTimerenabled(bool enabled) {

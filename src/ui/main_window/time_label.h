@@ -26,9 +26,6 @@ class TTimeLabel : public QLabel {
     std::int32_t MS() const { return ms_; }
     void setMS(std::int32_t ms);
 
-  signals:
-    void OnTimer();
-
   private:
     QTimer timer_;
     std::int32_t ms_ = 0;
