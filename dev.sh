@@ -11,7 +11,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 packages=(cmake g++ make qt6-base-dev libjpeg-dev xvfb xauth imagemagick fonts-liberation
           fonts-noto-cjk libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-          desktop-file-utils appstream dpkg-dev lintian)
+          desktop-file-utils appstream shared-mime-info dpkg-dev lintian)
 
 install_missing() {
     local missing=()

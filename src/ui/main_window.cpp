@@ -16,6 +16,7 @@
 #include "ui/data_folder.h"
 #include "ui/digit_counter.h"
 #include "ui/export_controller.h"
+#include "ui/file_opener.h"
 #include "ui/game_files_controller.h"
 #include "ui/hint_controller.h"
 #include "ui/history_controller.h"
@@ -123,6 +124,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     keyboard_ = new KeyboardController(*this, session_, this);
     gameFiles_ = new GameFilesController(*this, session_, this);
     savedGames_ = new SavedGamesController(*this, session_, this);
+    fileOpener_ = new FileOpener(*this, session_, this);
     hints_ = new HintController(*this, session_, this);
     branches_ = new BranchController(*this, session_, this);
     MainWindowCreate();
