@@ -15,7 +15,7 @@ fail() { echo "$*"; failed=1; }
 for file in usr/share/doc/velmar/copyright usr/share/doc/velmar/changelog.gz \
             usr/share/man/man1/velmar-cli.1.gz usr/share/man/man6/velmar.6.gz \
             usr/share/applications/org.example.Velmar.desktop usr/share/velmar/help1.html \
-            usr/share/metainfo/org.example.Velmar.metainfo.xml; do
+            usr/share/metainfo/org.example.Velmar.metainfo.xml usr/share/mime/packages/org.example.Velmar.xml; do
     [ -s "$root/pkg/$file" ] || fail "missing in the package: $file"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the section is not games"

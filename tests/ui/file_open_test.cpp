@@ -25,15 +25,26 @@ namespace {
 const char kPuzzle[] =
     "..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3..";
 
-QString Write(const QTemporaryDir& dir, const char* name, const std::string& text) {
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    WriteFileText(path, text);
-    return path;
-}
-
 std::string GameInPlay(TForm1& w) {
     return WriteGameFile(w.session().CurrentGameFile());
 }
+
+// A window with a game of that level dealt, and a folder for the files.
+struct DealtFixture : WindowFixture {
+    QTemporaryDir dir;
+    TForm1& w = *window;
+    std::string dealt;
+
+    explicit DealtFixture(int level) {
+        w.NewGame(level);
+        dealt = GameInPlay(w);
+    }
+    QString Write(const char* name, const std::string& text) const {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        WriteFileText(path, text);
+        return path;
+    }
+};
 
 // As the window system delivers a drop: entered, then dropped.
 void Drop(TForm1& w, QMimeData* data) {
@@ -60,15 +71,13 @@ class FileOpenTest : public QObject {
 
   private slots:
     void eachKindOpensAsItsMenuCommandDoes() {
-        WindowFixture f;
-        TForm1& w = *f.window;
-        QTemporaryDir dir;
-        w.NewGame(1);
-        const std::string replay = GameInPlay(w);
-        const QString replayPath = Write(dir, "saved.vrp", replay);
+        DealtFixture f(1);
+        TForm1& w = f.w;
+        const std::string replay = f.dealt;
+        const QString replayPath = f.Write("saved.vrp", replay);
         GamesFile games;
         QVERIFY(games.Append(w.session().CurrentSavedGame("Mine", 1)));
-        const QString gamesPath = Write(dir, "friend.dat", games.Write());
+        const QString gamesPath = f.Write("friend.dat", games.Write());
 
         w.NewGame(2);
         w.fileOpener()->OpenFile(replayPath);
@@ -83,8 +92,8 @@ class FileOpenTest : public QObject {
         // Several puzzles: the first is opened, and the count is told.
         std::string second = kPuzzle;
         second[0] = '1';
-        const QString puzzles = Write(
-            dir, "set.sdm", std::string(kPuzzle) + "\r\n" + second + "\r\n" + kPuzzle + "\r\n");
+        const QString puzzles =
+            f.Write("set.sdm", std::string(kPuzzle) + "\r\n" + second + "\r\n" + kPuzzle + "\r\n");
         ExpectImportDialogWith(std::string(kPuzzle));
         w.fileOpener()->OpenFile(puzzles);
         QCOMPARE(f.prompter.told.size(), 1);
@@ -94,14 +103,12 @@ class FileOpenTest : public QObject {
     }
 
     void aFileThatCannotBeOpenedChangesNothing() {
-        WindowFixture f;
-        TForm1& w = *f.window;
-        QTemporaryDir dir;
-        w.NewGame(1);
-        const std::string before = GameInPlay(w);
-        const QString damaged = Write(dir, "damaged.vrp", "1\r\nnot a board\r\n");
-        const QString prose = Write(dir, "notes.txt", "Shopping: bread, milk\r\n");
-        for (const QString& path : {damaged, prose, dir.filePath(QStringLiteral("missing.sdk"))}) {
+        DealtFixture f(1);
+        TForm1& w = f.w;
+        const QString damaged = f.Write("damaged.vrp", "1\r\nnot a board\r\n");
+        const QString prose = f.Write("notes.txt", "Shopping: bread, milk\r\n");
+        for (const QString& path :
+             {damaged, prose, f.dir.filePath(QStringLiteral("missing.sdk"))}) {
             f.prompter.told.clear();
             w.fileOpener()->OpenFile(path);
             QCOMPARE(f.prompter.told.size(), 1);
@@ -109,19 +116,17 @@ class FileOpenTest : public QObject {
                 f.prompter.told[0].startsWith(QStringLiteral("Error|Could not read the file ") +
                                               QDir::toNativeSeparators(path)),
                 qPrintable(f.prompter.told[0]));
-            QCOMPARE(GameInPlay(w), before);
+            QCOMPARE(GameInPlay(w), f.dealt);
         }
         QVERIFY(f.prompter.told[0].contains(QStringLiteral("No such file")));
     }
 
     void droppedFilesAndTextOpenTheSameWay() {
-        WindowFixture f;
-        TForm1& w = *f.window;
-        QTemporaryDir dir;
+        DealtFixture f(3);
+        TForm1& w = f.w;
         QVERIFY(w.acceptDrops());
-        w.NewGame(3);
-        const std::string replay = GameInPlay(w);
-        const QString path = Write(dir, "dropped.vrp", replay);
+        const std::string replay = f.dealt;
+        const QString path = f.Write("dropped.vrp", replay);
         w.NewGame(0);
 
         auto* files = new QMimeData;
