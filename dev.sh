@@ -2,6 +2,7 @@
 # Sudoku Velmar's one entry point for developers.
 #   ./dev.sh play        install what is missing, build in Release and start the game
 #   ./dev.sh test        install what is missing, build and run every test (an install check included)
+#   ./dev.sh package     build in Release and make the Debian package build/velmar_<version>_amd64.deb
 #   ./dev.sh bench       build in Release and run the benchmarks
 #   ./dev.sh fuzz [SEC]  build the libFuzzer targets with clang and run each for SEC seconds
 set -euo pipefail
@@ -10,7 +11,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 packages=(cmake g++ make qt6-base-dev libjpeg-dev xvfb xauth imagemagick fonts-liberation
           fonts-noto-cjk libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-          desktop-file-utils appstream)
+          desktop-file-utils appstream shared-mime-info dpkg-dev lintian)
 
 install_missing() {
     local missing=()
@@ -68,10 +69,27 @@ run_tests() {
     echo "== All tests, Release build"
     configure build
     (cd "$root/build" && ctest -j"$jobs" --output-on-failure)
+    echo "== The Debian package: unpacked, run and checked by lintian"
+    make_package
+    "$root/tests/install/check_package.sh" "$root"/build/velmar_*_amd64.deb
     if [ -n "${VELMAR_PUZZLE_DIR:-}" ]; then
         echo "== The advanced ladder's soundness on the first 300 puzzles of each shared file"
         "$root/tools/check_soundness.sh" -x -n 300 -c "$root/build/src/app/velmar-cli" "$VELMAR_PUZZLE_DIR"/*.txt
     fi
+}
+
+# The Debian package from the Release build in build/ (CPack, with the
+# dependencies worked out by dpkg-shlibdeps).
+make_package() {
+    rm -f "$root"/build/velmar_*_amd64.deb
+    (cd "$root/build" && cpack -G DEB >/dev/null)
+    ls "$root"/build/velmar_*_amd64.deb
+}
+
+package() {
+    install_missing
+    configure build
+    make_package
 }
 
 bench() {
@@ -143,7 +161,8 @@ fuzz() {
 case "${1:-}" in
     play) shift; play "$@" ;;
     test) run_tests ;;
+    package) package ;;
     bench) bench ;;
     fuzz) shift; fuzz "$@" ;;
-    *) sed -n '2,6p' "$0"; exit 2 ;;
+    *) sed -n '2,7p' "$0"; exit 2 ;;
 esac

@@ -3,7 +3,8 @@
 // cell of a converted grid is a given digit or an open cell of digits, the
 // 81-character layouts give open cells exactly the candidates their givens
 // leave, and the givens alone import again as the same puzzle. The dialog's
-// grid keeps its cells for a text of no layout.
+// grid keeps its cells for a text of no layout. A text read as a puzzle
+// file gives a first puzzle the import reads whenever it counts one.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include <string_view>
 
 #include "exchange/import_or_create_model.h"
+#include "exchange/puzzle_file.h"
 #include "exchange/puzzle_text_import.h"
 #include "history/position_line.h"
 
@@ -32,6 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const velmar::PuzzleTextImport out = velmar::ImportPuzzleText(text);
     require(out.layout >= velmar::kLayoutInvalid && out.layout <= velmar::kLayoutCandidates);
+    const velmar::PuzzleFile file = velmar::ReadPuzzleFile(text);
+    require(file.count == 0 ||
+            velmar::ImportPuzzleText(file.first).layout != velmar::kLayoutInvalid);
 
     velmar::BoardCells grid;
     velmar::ImportOrCreateModel model(grid);

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// velmar: the game. `velmar --screenshot FILE [--new-game LEVEL]` starts as
-// usual, optionally deals a game, saves a picture of the window and exits.
+// velmar: the game. `velmar [FILE...]` starts it, or brings the game already
+// running to the front, and opens the files named (replays, saved-games
+// files, puzzle text). `velmar --screenshot FILE [--new-game LEVEL]` starts
+// as usual, optionally deals a game, saves a picture of the window and exits.
 #include "ui/controllers/game_files_controller.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/quit_signals.h"
+#include "ui/platform/data_folder.h"
+#include "ui/platform/file_opener.h"
 #include "ui/platform/file_text.h"
+#include "ui/platform/single_instance.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -18,6 +23,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -51,6 +57,17 @@ std::optional<QString> SaveScreenshot(velmar::TForm1& window, const QString& pat
     return std::nullopt;
 }
 
+// The window to the front with the files of a later start opened in it, once
+// the event loop runs (opening may ask or tell in a modal box).
+void OpenFilesLater(velmar::TForm1& window, const QStringList& files) {
+    QTimer::singleShot(0, &window, [&window, files] {
+        if (window.isMinimized()) window.showNormal();
+        window.raise();
+        window.activateWindow();
+        for (const QString& file : files) window.fileOpener()->OpenFile(file);
+    });
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -72,7 +89,22 @@ int main(int argc, char* argv[]) {
                                      QStringLiteral("LEVEL"));
     parser.addOption(screenshot);
     parser.addOption(newGame);
+    parser.addPositionalArgument(
+        QStringLiteral("files"),
+        QStringLiteral("Replay, saved-games or puzzle text files to open."),
+        QStringLiteral("[FILE...]"));
     parser.process(app);
+    QStringList files;
+    for (const QString& file : parser.positionalArguments())
+        files << QDir::current().absoluteFilePath(file);
+
+    // A picture run is a game of its own; any other start defers to a game
+    // already running on the same data folder.
+    std::unique_ptr<velmar::SingleInstance> instance;
+    if (!parser.isSet(screenshot)) {
+        instance = std::make_unique<velmar::SingleInstance>(velmar::DataFolder());
+        if (instance->HandToRunningGame(files)) return 0;
+    }
 
     // The start-up makes the data folder the working directory: a relative
     // picture name means the directory the program was started in.
@@ -95,7 +127,12 @@ int main(int argc, char* argv[]) {
     window.show();
     if (QScreen* screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());
-    if (!parser.isSet(screenshot)) return app.exec();
+    if (!parser.isSet(screenshot)) {
+        QObject::connect(instance.get(), &velmar::SingleInstance::Activated, &window,
+                         [&window](const QStringList& later) { OpenFilesLater(window, later); });
+        if (!files.isEmpty()) OpenFilesLater(window, files);
+        return app.exec();
+    }
 
     int status = 1;
     QTimer::singleShot(0, &window, [&] {

@@ -8,7 +8,7 @@ set -euo pipefail
 build=$1
 id=org.example.Velmar
 
-for tool in desktop-file-validate appstreamcli; do
+for tool in desktop-file-validate appstreamcli update-mime-database; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
 done
 
@@ -43,7 +43,15 @@ done
 
 desktop=$share/applications/$id.desktop
 grep -qx "Icon=$id" "$desktop" || fail "$id.desktop does not name the icon $id"
-grep -qx "Exec=velmar" "$desktop" || fail "$id.desktop does not start velmar"
+grep -qx "Exec=velmar %F" "$desktop" || fail "$id.desktop does not start velmar with the files"
+# The file types register, and each is one the desktop entry opens.
+mime=$share/mime
+[ -s "$mime/packages/$id.xml" ] || fail "missing: share/mime/packages/$id.xml"
+update-mime-database "$mime" 2>"$prefix/mime.log" || { cat "$prefix/mime.log"; fail "update-mime-database failed"; }
+for type in application/x-velmar-replay text/x-sudoku; do
+    [ -s "$mime/$type.xml" ] || fail "the type $type is not registered"
+    grep -q "^MimeType=.*$type;" "$desktop" || fail "$id.desktop does not open $type"
+done
 grep -qx "Categories=Game;LogicGame;" "$desktop" || fail "$id.desktop is not in Game;LogicGame;"
 grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$share/metainfo/$id.metainfo.xml" ||
     fail "the metainfo does not launch $id.desktop"

@@ -29,7 +29,8 @@ void printToolHelp() {
                  "of it skipped. Exit status 2 for a usage error, an input that cannot be\n"
                  "read or an output that cannot be written, each with a message.\n"
                  "\n"
-                 "Run \"velmar-cli COMMAND --help\" for the details of one command.\n";
+                 "Run \"velmar-cli COMMAND --help\" for the details of one command, and\n"
+                 "\"velmar-cli --version\" for the version.\n";
 }
 
 } // namespace
@@ -44,6 +45,10 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printToolHelp();
+        return finishOutput({}, 0);
+    }
+    if (args[0] == "--version") {
+        std::cout << "velmar-cli " VELMAR_VERSION "\n";
         return finishOutput({}, 0);
     }
     for (const Command& command : commands()) {

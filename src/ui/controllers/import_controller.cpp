@@ -33,7 +33,10 @@ void ImportController::OpenDialog() {
 }
 
 void ImportController::PastePuzzle() {
-    const QString text = QGuiApplication::clipboard()->text();
+    OpenPuzzle(QGuiApplication::clipboard()->text());
+}
+
+void ImportController::OpenPuzzle(const QString& text) {
     if (frm_new_->ImportText(text) == kLayoutInvalid) return;
     OpenDialog();
 }

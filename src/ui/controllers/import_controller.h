@@ -22,6 +22,8 @@ class ImportController : public QObject {
     Tfrm_new* dialog() const { return frm_new_; }
     void OpenDialog();
     void PastePuzzle();
+    // The dialog with the text's puzzle in its grid, as a paste opens it.
+    void OpenPuzzle(const QString& text);
 
   private:
     TForm1& window_;

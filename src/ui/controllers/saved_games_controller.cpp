@@ -68,8 +68,11 @@ void SavedGamesController::Save(GamesFile games, const std::string& name, int le
 
 void SavedGamesController::DisplayGameList() {
     std::optional<GamesFile> games = LoadGames();
-    if (!games) return;
-    Tfrmgamelist list(w_, std::move(*games), GamesPath());
+    if (games) ShowGameList(std::move(*games), GamesPath());
+}
+
+void SavedGamesController::ShowGameList(GamesFile games, const QString& path) {
+    Tfrmgamelist list(w_, std::move(games), path);
     if (list.exec() != QDialog::Accepted || !list.chosen()) return;
     s_.OpenSavedGame(*list.chosen());
     w_.modeButton(s_.mode())->setFocus();

@@ -25,6 +25,8 @@ class SavedGamesController : public QObject {
     QString GamesPath() const;
     void SaveCurrentBoard();
     void DisplayGameList();
+    // The list of any saved-games file; changes in it are written there.
+    void ShowGameList(GamesFile games, const QString& path);
 
   private:
     // The file's games (a missing file is created empty); nullopt after

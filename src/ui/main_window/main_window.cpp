@@ -26,6 +26,7 @@
 #include "ui/dialogs/solution_viewers.h"
 #include "ui/main_window/time_label.h"
 #include "ui/platform/data_folder.h"
+#include "ui/platform/file_opener.h"
 #include "ui/platform/qt_settings_store.h"
 #include "ui/platform/ui_text.h"
 
@@ -123,6 +124,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     keyboard_ = new KeyboardController(*this, session_, this);
     gameFiles_ = new GameFilesController(*this, session_, this);
     savedGames_ = new SavedGamesController(*this, session_, this);
+    fileOpener_ = new FileOpener(*this, session_, this);
     hints_ = new HintController(*this, session_, this);
     branches_ = new BranchController(*this, session_, this);
     MainWindowCreate();

@@ -36,6 +36,7 @@ class BranchController;
 class CheckController;
 class GameFilesController;
 class ExportController;
+class FileOpener;
 class HintController;
 class HistoryController;
 class ImportController;
@@ -124,6 +125,7 @@ class TForm1 : public QMainWindow, private SessionListener {
     KeyboardController* keyboard() const { return keyboard_; }
     GameFilesController* gameFiles() const { return gameFiles_; }
     SavedGamesController* savedGames() const { return savedGames_; }
+    FileOpener* fileOpener() const { return fileOpener_; }
     Tfrmsolover* hintDialog() const;
 
     MoveHistoryHook history;
@@ -181,6 +183,7 @@ class TForm1 : public QMainWindow, private SessionListener {
     KeyboardController* keyboard_ = nullptr;
     GameFilesController* gameFiles_ = nullptr;
     SavedGamesController* savedGames_ = nullptr;
+    FileOpener* fileOpener_ = nullptr;
     HintController* hints_ = nullptr;
     BranchController* branches_ = nullptr;
 
