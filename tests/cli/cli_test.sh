@@ -64,6 +64,9 @@ run "hint stage 1" "$work/positions" hint --pencil --stage 1
 expect "hint stage 1" "$(field 1 1-2)" "Look for a hidden single	"
 run "hint stage 2" "$work/positions" hint --pencil --extended --stage 2
 expect "hint stage 2" "$(field 1 1,3-4)" "Look for a hidden single in the lower left block	1.2	Hidden Single"
+path=$(head -1 "$work/positions" | "$cli" hint --pencil --extended --path)
+expect "hint path" "$(printf '%s\n' "$path" | grep hardest | cut -f2,3,5)" "Forcing Net	9.3	hardest"
+expect "hint path end" "$(printf '%s\n' "$path" | tail -1)" "Solved!"
 expect "deal" "$(VELMAR_SEED=5 "$cli" deal 2 --count 3 | wc -l)" 3
 
 # Usage errors: one line on standard error, status 2.

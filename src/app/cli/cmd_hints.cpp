@@ -6,6 +6,7 @@
 #include "hints/engine_layout.h"
 #include "hints/hint_dialog_model.h"
 #include "hints/puzzle_rating.h"
+#include "hints/study/solution_path.h"
 #include "hints/study/staged_hint.h"
 #include "history/position_line.h"
 
@@ -111,11 +112,13 @@ std::optional<int> takeStage(std::vector<std::string>& args) {
 int runHint(std::vector<std::string> args) {
     const std::optional<int> stage = takeStage(args);
     std::vector<std::string> options, files;
-    if (!stage || !splitArguments("hint", args, {"--pencil", "--extended"}, options, files)) {
+    if (!stage ||
+        !splitArguments("hint", args, {"--pencil", "--extended", "--path"}, options, files)) {
         return kUsageError;
     }
     const bool pencil = hasOption(options, "--pencil");
     const bool extended = hasOption(options, "--extended");
+    const bool path = hasOption(options, "--path");
     return forEachInputLine("hint", files, [&](const InputLine& line) {
         BoardCells board;
         if (line.overLong || !ReadPositionLine(board, line.text)) {
@@ -126,6 +129,10 @@ int runHint(std::vector<std::string> args) {
         if (const std::string conflicts = conflictingCells(filledDigits(board));
             !conflicts.empty()) {
             std::cout << "conflicting digits\t" << conflicts << '\n';
+            return;
+        }
+        if (path) {
+            std::cout << study::solutionPathText(study::findSolutionPath(board, pencil, extended));
             return;
         }
         HintDialogModel dialog(board);
@@ -179,7 +186,7 @@ std::vector<Command> hintCommands() {
          "           the name of the hardest step's technique\n",
          runRate},
         {"hint", "the first hint for each position line",
-         "Usage: velmar-cli hint [--pencil] [--extended] [--stage 1|2|3] [FILE...]\n"
+         "Usage: velmar-cli hint [--pencil] [--extended] [--stage 1|2|3 | --path] [FILE...]\n"
          "\n"
          "For each position line (81 comma-joined entries, each a State digit and the\n"
          "cell's Text) runs the hint dialog's first request and prints the sentence\n"
@@ -198,7 +205,12 @@ std::vector<Command> hintCommands() {
          "  --stage N  the hint told in stages, smallest first: 1 the technique's name\n"
          "            only (\"Look for a hidden pair\"), 2 also where to look (the unit or\n"
          "            the pattern's squares, coloured cyan, no digit named), 3 the whole\n"
-         "            hint (the default); an outcome reads the same at every stage\n",
+         "            hint (the default); an outcome reads the same at every stage\n"
+         "  --path    instead of the first hint, the whole solution path: one line per\n"
+         "            step with its number, technique, difficulty (the score weight, or\n"
+         "            \"7.2\" with --extended) and sentence, tab-separated, \"hardest\" as a\n"
+         "            fifth column on the first hardest step; then the outcome\n"
+         "            (\"Solved!\", \"I'm stumped!\", \"No solution!\") on a line of its own\n",
          runHint},
     };
 }

@@ -56,14 +56,6 @@ std::vector<int> patternCells(const Hint& hint) {
     return hint.patternCells.empty() ? hint.targetCells : hint.patternCells;
 }
 
-std::string_view phraseOf(const Hint& hint, std::optional<int> unit) {
-    if (hint.ladderTechnique >= 0) return ladderGuide(hint.ladderTechnique).phrase;
-    // A subset colours its own cells magenta, the rest of its unit cyan.
-    const int size =
-        static_cast<int>(colouredCells(hint.highlights, HighlightColour::Magenta).size());
-    return counterPhrase(hint.technique, size, unit && *unit >= 18);
-}
-
 std::string cellNames(const std::vector<int>& cells) {
     ladder::Cells set;
     for (int c : cells) set.add(c);
@@ -77,7 +69,7 @@ HintStage stagedHint(const Hint& hint, int stage) {
     const std::optional<int> unit = sentenceUnit(hint.sentence);
     HintStage out;
     out.highlights.fill(HighlightColour::White);
-    out.text = "Look for " + std::string(phraseOf(hint, unit));
+    out.text = "Look for " + std::string(techniquePhrase(hint));
     if (stage <= kFirstStage) return out;
     std::vector<int> where;
     if (unit) {

@@ -3,6 +3,7 @@
 
 #include "hints/ladder/technique_table.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
@@ -167,6 +168,32 @@ std::string_view counterPhrase(TechniqueCounter counter, int subsetSize, bool fr
     default:
         return "";
     }
+}
+
+std::string_view techniquePhrase(const Hint& hint) {
+    if (hint.ladderTechnique >= 0) return ladderGuide(hint.ladderTechnique).phrase;
+    // A subset colours its own cells magenta, the rest of its unit cyan; a
+    // box/line reduction that points from a box starts with the box.
+    int magenta = 0;
+    for (HighlightColour colour : hint.highlights) magenta += colour == HighlightColour::Magenta;
+    const bool fromBox = hint.sentence.rfind("In the ", 0) == 0;
+    return counterPhrase(hint.technique, magenta, fromBox);
+}
+
+std::string techniqueName(const Hint& hint) {
+    if (hint.ladderTechnique >= 0) return std::string(techniqueInfo(hint.ladderTechnique).name);
+    std::string_view phrase = techniquePhrase(hint);
+    phrase.remove_prefix(std::min(phrase.find(' ') + 1, phrase.size())); // the article
+    std::string name;
+    bool wordStart = true;
+    for (std::size_t i = 0; i < phrase.size(); ++i) {
+        const bool shortWord = phrase.substr(i, 3) == "or " || phrase.substr(i, 3) == "of ";
+        name += wordStart && !shortWord
+                    ? static_cast<char>(std::toupper(static_cast<unsigned char>(phrase[i])))
+                    : phrase[i];
+        wordStart = phrase[i] == ' ' || phrase[i] == '-';
+    }
+    return name;
 }
 
 const std::vector<int>& distinctLadderTechniques() {

@@ -7,6 +7,7 @@
 
 #include "hints/hint.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +25,16 @@ const TechniqueGuide& ladderGuide(int technique);
 // whether a box/line reduction points from a box (rather than claims for
 // one) are not in the counter, so they are passed along.
 std::string_view counterPhrase(TechniqueCounter counter, int subsetSize, bool fromBox);
+
+// The name of a hint's technique: the ladder's table name ("Hidden Pair"),
+// or for the engine's own techniques the phrase's words capitalised
+// ("Chain of Pairs"); empty for an outcome.
+std::string techniqueName(const Hint& hint);
+
+// The phrase for any hint: the ladder's, or the engine's own technique's with
+// the subset size and the box/line direction read off the hint; empty for an
+// outcome.
+std::string_view techniquePhrase(const Hint& hint);
 
 // The ladder's techniques with distinct names, in ladder order: the two
 // hidden single rows (in a box, in a line) share one name and one entry, the
