@@ -15,7 +15,8 @@ using namespace ladder;
 
 // By row of the technique table (see technique_table.h for the order).
 constexpr std::array<TechniqueGuide, kTechniqueCount> kLadderGuides = {{
-    {"a hidden single", "A digit has only one place left in a block, so it goes there."},
+    {"a hidden single",
+     "A digit has only one place left in a block, row or column, so it goes there."},
     {"a hidden single", "A digit has only one place left in a row or column, so it goes there."},
     {"a naked single", "A square has only one candidate left, so that digit goes there."},
     {"a pointing pair or triple",
