@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// velmar-cli practice: positions of the built-in bank where a technique is
-// the next step.
+// velmar-cli practice and stats: positions of the built-in bank where a
+// technique is the next step, and the player's statistics.
 #include "app/cli/command_lists.h"
 #include "bank/practice_positions.h"
 #include "hints/study/technique_guide.h"
 #include "history/position_line.h"
+#include "storage/game_statistics.h"
 
 #include <iostream>
 
@@ -49,6 +50,27 @@ int runPractice(const std::vector<std::string>& args) {
     return 0;
 }
 
+std::string timeOrDash(std::optional<std::uint32_t> seconds) {
+    return seconds ? FormatSeconds(*seconds) : "-";
+}
+
+int runStats(const std::vector<std::string>& args) {
+    if (!args.empty()) return usageError("stats", "unexpected argument '" + args[0] + "'");
+    const StatisticsLoad load = LoadStatistics(dataFolder().string());
+    if (!load.Statistics) {
+        std::cerr << "velmar-cli stats: " << load.Problem << '\n';
+        return 1;
+    }
+    std::cout << "level\tstarted\tfinished\twithout hints\tbest\tmedian\n";
+    for (int level = 0; level < kStatisticsLevels; ++level) {
+        const LevelStatistics& stats = load.Statistics->levels[level];
+        std::cout << (level < kBankLevels ? LevelName(level) : "Unknown") << '\t' << stats.started
+                  << '\t' << stats.finished << '\t' << stats.withoutHints << '\t'
+                  << timeOrDash(stats.best()) << '\t' << timeOrDash(stats.median()) << '\n';
+    }
+    return 0;
+}
+
 } // namespace
 
 std::vector<Command> studyCommands() {
@@ -68,6 +90,17 @@ std::vector<Command> studyCommands() {
          "          positions the bank has for it and a one-sentence explanation,\n"
          "          tab-separated\n",
          runPractice},
+        {"stats", "the player's statistics per level",
+         "Usage: velmar-cli stats\n"
+         "\n"
+         "Prints the statistics the game keeps in \"statistics.dat\" in its data folder\n"
+         "($VELMAR_DATA_DIR, else $XDG_DATA_HOME/velmar, else ~/.local/share/velmar):\n"
+         "a header line, then one line per level (Very Easy .. Diabolical, Unknown)\n"
+         "with the games started, finished and finished without a hint, and the best\n"
+         "and the median time of the finished ones (H:MM:SS, \"-\" when none),\n"
+         "tab-separated. A missing file counts no games. A damaged file is named\n"
+         "with its line on standard error, left as it is, and the exit status is 1.\n",
+         runStats},
     };
 }
 
