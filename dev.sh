@@ -112,6 +112,8 @@ bench() {
     "$root/build/bench/ladder_bench" "$data"/puzzles3_magictour_top1465.txt
     "$root/build/bench/ladder_bench" --lines 1000 "$data"/puzzles5_forum_hardest_1905_11plus.txt
     "$root/build/bench/ladder_bench" --lines 20000 "$data"/random_minimal_20k.txt "$data"/puzzles2_17_clue.txt
+    echo "== The solution path from the givens, advanced ladder on (window target 250 ms)"
+    "$root/build/bench/solution_path_bench" "$data"/puzzles3_magictour_top1465.txt
     echo "== The ladder's difficulty against published ratings (held-out Sudoku Exchange sample)"
     "$root/tools/rank_correlation.sh" -c "$root/build/src/app/velmar-cli" \
         "$root/bench/data/sudoku_exchange_diabolical_heldout.txt"

@@ -209,6 +209,11 @@ class PlaySession {
     // usual colours again, and a complete correct board finishes the game.
     void CloseHints();
     const std::string& hintText() const { return hints_.text(); }
+    // Hints in stages: the shown hint made smaller (its first stage, and the
+    // rest of the run starts there) or one stage bigger, board colours too.
+    void ShowSmallerHint(bool smaller);
+    bool hintShowsDeduction() const { return hints_.showsDeduction(); }
+    int hintStage() const { return hints_.stage(); }
     // The action button reads "Do It For Me" (else "Next Hint").
     bool hintOffersDoItForMe() const { return hints_.offersDoItForMe(); }
     // The next press searches, so "Thinking..." shows while it runs.

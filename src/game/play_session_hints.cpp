@@ -28,6 +28,17 @@ void PlaySession::HintAction() {
     ShowHintOnBoard();
 }
 
+void PlaySession::ShowSmallerHint(bool smaller) {
+    if (!gameLoaded_) return;
+    const Batch batch(*this);
+    if (smaller) {
+        hints_.smallerHint();
+    } else {
+        hints_.moreOfHint();
+    }
+    ShowHintOnBoard();
+}
+
 void PlaySession::CloseHints() {
     if (!gameLoaded_) return;
     const Batch batch(*this);

@@ -2,6 +2,7 @@
 #include "hints/hint_dialog_model.h"
 
 #include "hints/puzzle_rating.h"
+#include "hints/study/staged_hint.h"
 
 namespace velmar {
 
@@ -9,6 +10,7 @@ void HintDialogModel::open(bool pencilMode) {
     pencilMode_ = pencilMode;
     engine_.reset();
     text_.clear();
+    smallFirst_ = false;
     request();
 }
 
@@ -18,16 +20,38 @@ void HintDialogModel::request() {
     highlights_.fill(HighlightColour::White);
     const bool applies = engine_.isDeductionWaiting();
     if (applies) text_.clear();
+    deductionShown_ = false;
     engine_.step(board_, pencilMode_);
     if (!applies) {
-        text_ = engine_.hint().sentence;
-        highlights_ = engine_.hint().highlights;
+        deductionShown_ = engine_.isDeductionWaiting();
+        stage_ = smallFirst_ && deductionShown_ ? study::kFirstStage : study::kLastStage;
+        showStage();
     }
+}
+
+void HintDialogModel::showStage() {
+    study::HintStage shown = study::stagedHint(engine_.hint(), stage_);
+    text_ = std::move(shown.text);
+    highlights_ = shown.highlights;
+}
+
+void HintDialogModel::smallerHint() {
+    if (!deductionShown_) return;
+    smallFirst_ = true;
+    stage_ = study::kFirstStage;
+    showStage();
+}
+
+void HintDialogModel::moreOfHint() {
+    if (!deductionShown_ || stage_ >= study::kLastStage) return;
+    ++stage_;
+    showStage();
 }
 
 bool HintDialogModel::action() {
     if (engine_.hasPendingPlacement()) {
         engine_.placePending(board_, pencilMode_);
+        deductionShown_ = false;
         text_.clear();
         highlights_.fill(HighlightColour::White);
         return true;

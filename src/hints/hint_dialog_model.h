@@ -41,8 +41,18 @@ class HintDialogModel {
         return !engine_.hasPendingPlacement() && !engine_.isDeductionWaiting();
     }
 
-    // The text box and the board's highlights: the last search's hint,
-    // cleared when a hint is applied.
+    // Hints in stages (see study/staged_hint.h). "Smaller hint" shows the
+    // hint's first stage, the technique's name, and makes every later hint of
+    // this dialog run start there; "More of the hint" shows one stage more.
+    // Both act only while a found deduction is shown; "Do It For Me" works at
+    // any stage.
+    void smallerHint();
+    void moreOfHint();
+    bool showsDeduction() const { return deductionShown_; }
+    int stage() const { return stage_; }
+
+    // The text box and the board's highlights: the last search's hint at its
+    // stage, cleared when a hint is applied.
     const std::string& text() const { return text_; }
     const HintHighlights& highlights() const { return highlights_; }
     HintEngine& engine() { return engine_; }
@@ -55,12 +65,16 @@ class HintDialogModel {
 
   private:
     void request();
+    void showStage();
 
     BoardCells& board_;
     HintEngine engine_;
     bool pencilMode_ = false;
     std::string text_;
     HintHighlights highlights_{};
+    bool deductionShown_ = false;
+    bool smallFirst_ = false;
+    int stage_ = 3;
 };
 
 } // namespace velmar

@@ -60,10 +60,20 @@ expect "rate extended" "$(field 1 14-16)" "0	9.3	Forcing Net"
 expect "rate extended long" "$(printf '%s\n' "$out" | sed -n 3p)" "$(printf '5%.0s' {1..81})	too long"
 run "hint extended" "$work/positions" hint --pencil --extended
 expect "hint extended" "$(field 1 1,3-4)" "In the lower left block, I3 must be 7	1.2	Hidden Single"
+run "hint stage 1" "$work/positions" hint --pencil --stage 1
+expect "hint stage 1" "$(field 1 1-2)" "Look for a hidden single	"
+run "hint stage 2" "$work/positions" hint --pencil --extended --stage 2
+expect "hint stage 2" "$(field 1 1,3-4)" "Look for a hidden single in the lower left block	1.2	Hidden Single"
+path=$(head -1 "$work/positions" | "$cli" hint --pencil --extended --path)
+expect "hint path" "$(printf '%s\n' "$path" | grep hardest | cut -f2,3,5)" "Forcing Net	9.3	hardest"
+expect "hint path end" "$(printf '%s\n' "$path" | tail -1)" "Solved!"
+expect "practice" "$("$cli" practice two-string_KITE --count 3 | "$cli" hint --extended | cut -f4 | uniq -c | tr -s ' ')" \
+    " 3 Two-String Kite"
+expect "practice list" "$("$cli" practice --list | head -1 | cut -f1,2)" "Hidden Single	20"
 expect "deal" "$(VELMAR_SEED=5 "$cli" deal 2 --count 3 | wc -l)" 3
 
 # Usage errors: one line on standard error, status 2.
-for args in "check --nonsense" "rate --step" "deal 1 --count 5x" "deal 1 --count 1e3" \
+for args in "check --nonsense" "rate --step" "hint --stage 4" "hint --stage" "practice nosuch" "practice" "practice x-wing --count" "deal 1 --count 5x" "deal 1 --count 1e3" \
     "deal 1 --count 0x10" "deal 1 --count 99999999999999999999" "deal 1 --count" "deal 7" "bank" "frobnicate"; do
     # shellcheck disable=SC2086
     "$cli" $args </dev/null >/dev/null 2>"$work/err"

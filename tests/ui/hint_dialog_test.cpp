@@ -70,8 +70,8 @@ class HintDialogTest : public QObject {
             ran = true;
             QVERIFY(QTest::qWaitForWindowExposed(&d));
             QCOMPARE(d.windowTitle(), QStringLiteral("Show Hint"));
-            QCOMPARE(d.size(), QSize(593, 82));
-            QCOMPARE(d.memo()->size(), QSize(462, 73));
+            QCOMPARE(d.size(), QSize(593, 119));
+            QCOMPARE(d.memo()->size(), QSize(462, 110));
             QCOMPARE(d.actionButton()->size(), QSize(113, 33));
             QCOMPARE(d.closeButton()->text(), QStringLiteral("Close"));
             QCOMPARE(d.pos(), w.frameGeometry().topLeft() + QPoint(0, 520));
@@ -110,6 +110,48 @@ class HintDialogTest : public QObject {
             [](Tfrmsolover& d) { QTest::mouseClick(d.closeButton(), Qt::LeftButton); });
         QTest::keyClick(&w, Qt::Key_H);
         QCOMPARE(WritePositionLine(w.session().cells()), line);
+    }
+
+    // "Smaller hint": the technique's name, then where, then the whole hint,
+    // the board's colours following; the next hint starts small again, and
+    // "Do It For Me" works at any stage.
+    void smallerHintStepsThroughTheStages() {
+        WindowFixture f(PuzzleBank::builtIn());
+        TForm1& w = *f.window;
+        QVERIFY(ShowActive(w));
+        Random::instance().reseed(1);
+        w.NewGame(4);
+        bool ran = false;
+        InsideHintDialog([&](Tfrmsolover& d) {
+            ran = true;
+            const QString whole = d.memo()->toPlainText();
+            const int hinted = w.session().hintEngine().hint().placement->cell;
+            const auto colour = [&] {
+                return w.board()->display().CellColor(hinted / 9 + 1, hinted % 9 + 1);
+            };
+            QCOMPARE(d.stageButton()->text(), QStringLiteral("Smaller hint"));
+            QTest::mouseClick(d.stageButton(), Qt::LeftButton);
+            QCOMPARE(d.memo()->toPlainText(), QStringLiteral("Look for a hidden single"));
+            QCOMPARE(colour(), TColor{kHighlightWhite});
+            QCOMPARE(d.stageButton()->text(), QStringLiteral("More of the hint"));
+            QTest::mouseClick(d.stageButton(), Qt::LeftButton);
+            QVERIFY(
+                d.memo()->toPlainText().startsWith(QStringLiteral("Look for a hidden single in ")));
+            QCOMPARE(colour(), TColor{kHighlightCyan});
+            QTest::mouseClick(d.stageButton(), Qt::LeftButton);
+            QCOMPARE(d.memo()->toPlainText(), whole);
+            QCOMPARE(colour(), TColor{kHighlightMagenta});
+            QTest::mouseClick(d.stageButton(), Qt::LeftButton);  // small again
+            QTest::mouseClick(d.actionButton(), Qt::LeftButton); // Do It For Me
+            QCOMPARE(w.session().cells().at(hinted).State, kStatePlaced);
+            QVERIFY(!d.stageButton()->isEnabled());
+            QTest::mouseClick(d.actionButton(), Qt::LeftButton); // Next Hint
+            QVERIFY(d.memo()->toPlainText().startsWith(QStringLiteral("Look for ")));
+            QVERIFY(!d.memo()->toPlainText().contains(QStringLiteral(" in ")));
+            QTest::keyClick(&d, Qt::Key_Escape);
+        });
+        QTest::mouseClick(ToolButton(w, Command::ShowHint), Qt::LeftButton);
+        QVERIFY(ran);
     }
 
     void branchButtonsFollowTheSession() {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
@@ -137,6 +138,30 @@ int readWholeInput(std::string_view commandName, const std::string& file, std::s
         break;
     }
     return usageError(commandName, withReason("error while reading " + inputName(name), errno));
+}
+
+// The game window's data folder: $VELMAR_DATA_DIR, else the generic data
+// location ($XDG_DATA_HOME, else ~/.local/share) followed by "velmar".
+std::filesystem::path dataFolder() {
+    const auto env = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    std::filesystem::path folder = env("VELMAR_DATA_DIR");
+    if (folder.empty()) {
+        std::filesystem::path base = env("XDG_DATA_HOME");
+        if (base.empty()) {
+            const std::string home = env("HOME");
+            base = std::filesystem::path(home.empty() ? "/" : home) / ".local/share";
+        }
+        folder = base / "velmar";
+    }
+    std::error_code error; // no current folder: keep the path as it is
+    if (const auto absolute = std::filesystem::absolute(folder, error); !error) folder = absolute;
+    folder = folder.lexically_normal();
+    if (!folder.has_filename() && folder.has_parent_path() && folder != folder.root_path())
+        folder = folder.parent_path();
+    return folder;
 }
 
 std::optional<std::uint64_t> parseDecimal(std::string_view text, std::uint64_t max) {

@@ -6,6 +6,7 @@
 #include "app/cli/line_reader.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -66,6 +67,10 @@ int readInputLines(
 // more than `maxBytes`.
 int readWholeInput(std::string_view commandName, const std::string& file, std::string& text,
                    std::size_t maxBytes = kMaxWholeInputBytes);
+
+// The game window's data folder: $VELMAR_DATA_DIR, else the generic data
+// location ($XDG_DATA_HOME, else ~/.local/share) followed by "velmar".
+std::filesystem::path dataFolder();
 
 // A decimal number written whole: digits only, no sign, blank or suffix, and
 // at most `max`. Nothing for any other text.

@@ -24,30 +24,6 @@ constexpr std::string_view kName = "games";
 // Exit status of a damaged file, a missing game, a refused change.
 constexpr int kFailed = 1;
 
-// The game window's data folder: $VELMAR_DATA_DIR, else the generic data
-// location ($XDG_DATA_HOME, else ~/.local/share) followed by "velmar".
-std::filesystem::path DataFolder() {
-    const auto env = [](const char* name) {
-        const char* value = std::getenv(name);
-        return std::string(value ? value : "");
-    };
-    std::filesystem::path folder = env("VELMAR_DATA_DIR");
-    if (folder.empty()) {
-        std::filesystem::path base = env("XDG_DATA_HOME");
-        if (base.empty()) {
-            const std::string home = env("HOME");
-            base = std::filesystem::path(home.empty() ? "/" : home) / ".local/share";
-        }
-        folder = base / "velmar";
-    }
-    std::error_code error; // no current folder: keep the path as it is
-    if (const auto absolute = std::filesystem::absolute(folder, error); !error) folder = absolute;
-    folder = folder.lexically_normal();
-    if (!folder.has_filename() && folder.has_parent_path() && folder != folder.root_path())
-        folder = folder.parent_path();
-    return folder;
-}
-
 struct Arguments {
     std::string file;
     bool defaultFile = true;
@@ -88,7 +64,7 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args) {
             return std::nullopt;
         }
     }
-    if (out.defaultFile) out.file = (DataFolder() / kGamesFileName).string();
+    if (out.defaultFile) out.file = (dataFolder() / kGamesFileName).string();
     return out;
 }
 

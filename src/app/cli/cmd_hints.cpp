@@ -6,9 +6,12 @@
 #include "hints/engine_layout.h"
 #include "hints/hint_dialog_model.h"
 #include "hints/puzzle_rating.h"
+#include "hints/study/solution_path.h"
+#include "hints/study/staged_hint.h"
 #include "history/position_line.h"
 
 #include <iostream>
+#include <optional>
 
 namespace velmar::cli {
 
@@ -86,13 +89,36 @@ const char* colourName(HighlightColour colour) {
     return colour == HighlightColour::Cyan ? "cyan" : "magenta";
 }
 
-int runHint(const std::vector<std::string>& args) {
+// Takes "--stage N" out of the arguments: the stage, kLastStage without it
+// (the whole hint), nothing after a usage message.
+std::optional<int> takeStage(std::vector<std::string>& args) {
+    int stage = study::kLastStage;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--stage") continue;
+        const auto number =
+            i + 1 < args.size() ? parseDecimal(args[i + 1], study::kLastStage) : std::nullopt;
+        if (!number || *number < study::kFirstStage) {
+            usageError("hint", "--stage needs 1, 2 or 3");
+            return std::nullopt;
+        }
+        stage = static_cast<int>(*number);
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+        --i;
+    }
+    return stage;
+}
+
+int runHint(std::vector<std::string> args) {
+    const std::optional<int> stage = takeStage(args);
     std::vector<std::string> options, files;
-    if (!splitArguments("hint", args, {"--pencil", "--extended"}, options, files)) {
+    if (!stage ||
+        !splitArguments("hint", args, {"--pencil", "--extended", "--path"}, options, files)) {
         return kUsageError;
     }
     const bool pencil = hasOption(options, "--pencil");
     const bool extended = hasOption(options, "--extended");
+    const bool path = hasOption(options, "--path");
     return forEachInputLine("hint", files, [&](const InputLine& line) {
         BoardCells board;
         if (line.overLong || !ReadPositionLine(board, line.text)) {
@@ -105,11 +131,16 @@ int runHint(const std::vector<std::string>& args) {
             std::cout << "conflicting digits\t" << conflicts << '\n';
             return;
         }
+        if (path) {
+            std::cout << study::solutionPathText(study::findSolutionPath(board, pencil, extended));
+            return;
+        }
         HintDialogModel dialog(board);
         dialog.engine().setAdvanced(extended);
         dialog.open(pencil);
-        std::cout << SentenceOnOneLine(dialog.text()) << '\t';
-        const HintHighlights& marks = dialog.highlights();
+        const study::HintStage shown = study::stagedHint(dialog.engine().hint(), *stage);
+        std::cout << SentenceOnOneLine(shown.text) << '\t';
+        const HintHighlights& marks = shown.highlights;
         bool first = true;
         for (int i = 0; i < 81; ++i) {
             if (marks[i] == HighlightColour::White) continue;
@@ -155,7 +186,7 @@ std::vector<Command> hintCommands() {
          "           the name of the hardest step's technique\n",
          runRate},
         {"hint", "the first hint for each position line",
-         "Usage: velmar-cli hint [--pencil] [--extended] [FILE...]\n"
+         "Usage: velmar-cli hint [--pencil] [--extended] [--stage 1|2|3 | --path] [FILE...]\n"
          "\n"
          "For each position line (81 comma-joined entries, each a State digit and the\n"
          "cell's Text) runs the hint dialog's first request and prints the sentence\n"
@@ -170,7 +201,16 @@ std::vector<Command> hintCommands() {
          "            cells, not from the cells' marks\n"
          "  --extended  the hint of the advanced techniques, followed by two more\n"
          "            columns: the step's difficulty (\"7.2\") and its technique's name\n"
-         "            (\"0.0\" and nothing for \"Solved!\", \"I'm stumped!\", \"No solution!\")\n",
+         "            (\"0.0\" and nothing for \"Solved!\", \"I'm stumped!\", \"No solution!\")\n"
+         "  --stage N  the hint told in stages, smallest first: 1 the technique's name\n"
+         "            only (\"Look for a hidden pair\"), 2 also where to look (the unit or\n"
+         "            the pattern's squares, coloured cyan, no digit named), 3 the whole\n"
+         "            hint (the default); an outcome reads the same at every stage\n"
+         "  --path    instead of the first hint, the whole solution path: one line per\n"
+         "            step with its number, technique, difficulty (the score weight, or\n"
+         "            \"7.2\" with --extended) and sentence, tab-separated, \"hardest\" as a\n"
+         "            fifth column on the first hardest step; then the outcome\n"
+         "            (\"Solved!\", \"I'm stumped!\", \"No solution!\") on a line of its own\n",
          runHint},
     };
 }

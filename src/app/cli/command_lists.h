@@ -13,5 +13,6 @@ std::vector<Command> importCommands();  // import
 std::vector<Command> gameCommands();    // games
 std::vector<Command> exportCommands();  // copy, print
 std::vector<Command> pictureCommands(); // picture
+std::vector<Command> studyCommands();   // practice, stats
 
 } // namespace velmar::cli

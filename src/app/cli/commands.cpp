@@ -12,7 +12,7 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> all = [] {
         std::vector<Command> list;
         for (auto family : {solverCommands, hintCommands, bankCommands, importCommands,
-                            gameCommands, exportCommands, pictureCommands}) {
+                            gameCommands, exportCommands, pictureCommands, studyCommands}) {
             for (Command& command : family()) list.push_back(std::move(command));
         }
         return list;

@@ -2,6 +2,7 @@
 #include "ui/dialogs/hint_dialog.h"
 
 #include "game/play_session.h"
+#include "hints/study/staged_hint.h"
 #include "ui/platform/ui_text.h"
 
 #include <QPushButton>
@@ -11,7 +12,7 @@ namespace velmar {
 
 namespace {
 
-constexpr QRect kMemo(2, 4, 462, 73);
+constexpr QRect kMemo(2, 4, 462, 110);
 constexpr QSize kButton(113, 33);
 constexpr int kButtonLeft = 472;
 
@@ -48,8 +49,13 @@ Tfrmsolover::Tfrmsolover(PlaySession& session, const StringTable& texts, QWidget
     bthint_->setDefault(true);
     button2_ = new QPushButton(this);
     button2_->setObjectName(QStringLiteral("button2"));
-    button2_->setGeometry(QRect(QPoint(kButtonLeft, 43), kButton));
+    button2_->setGeometry(QRect(QPoint(kButtonLeft, 80), kButton));
     button2_->setAutoDefault(false);
+    btstage_ = new QPushButton(this);
+    btstage_->setObjectName(QStringLiteral("btstage"));
+    btstage_->setGeometry(QRect(QPoint(kButtonLeft, 43), kButton));
+    btstage_->setAutoDefault(false);
+    connect(btstage_, &QPushButton::clicked, this, &Tfrmsolover::btstageClick);
     connect(bthint_, &QPushButton::clicked, this, &Tfrmsolover::bthintClick);
     connect(button2_, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -86,8 +92,16 @@ void Tfrmsolover::bthintClick() {
     ShowState();
 }
 
+void Tfrmsolover::btstageClick() {
+    session_.ShowSmallerHint(session_.hintStage() == study::kLastStage);
+    ShowState();
+}
+
 void Tfrmsolover::ShowState() {
     Memo1_->setPlainText(FromSentence(session_.hintText()));
+    const bool whole = session_.hintStage() == study::kLastStage;
+    btstage_->setText(LookupText(whole ? "frmsolover.smaller" : "frmsolover.more"));
+    btstage_->setEnabled(session_.hintShowsDeduction());
     bthint_->setText(LookupText(session_.hintOffersDoItForMe() ? "frmsolover.doitforme"
                                                                : "frmsolover.nexthint"));
 }

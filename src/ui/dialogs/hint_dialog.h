@@ -22,7 +22,8 @@ class Tfrmsolover : public QDialog {
 
   public:
     static constexpr int kClientWidth = 593;
-    static constexpr int kClientHeight = 82;
+    // Three buttons high: the action, "Smaller hint" and "Close".
+    static constexpr int kClientHeight = 119;
 
     Tfrmsolover(PlaySession& session, const StringTable& texts, QWidget* parent = nullptr);
 
@@ -35,10 +36,14 @@ class Tfrmsolover : public QDialog {
 
     // The action button's press: "Thinking..." is painted before a search.
     void bthintClick();
+    void btstageClick();
 
     QTextEdit* memo() const { return Memo1_; }
     QPushButton* actionButton() const { return bthint_; }
     QPushButton* closeButton() const { return button2_; }
+    // "Smaller hint" while a hint shows whole, "More of the hint" while it
+    // shows a smaller stage; disabled when no deduction is shown.
+    QPushButton* stageButton() const { return btstage_; }
 
   private:
     QString LookupText(std::string_view key) const;
@@ -49,6 +54,7 @@ class Tfrmsolover : public QDialog {
     QTextEdit* Memo1_ = nullptr;
     QPushButton* bthint_ = nullptr;
     QPushButton* button2_ = nullptr;
+    QPushButton* btstage_ = nullptr;
 };
 
 } // namespace velmar
