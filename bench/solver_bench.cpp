@@ -8,6 +8,8 @@
 //   solver_bench --literal N FILE...      the same for the literal reference
 //       search the tests keep (first N puzzles of each file; those that exceed
 //       its work budget are counted apart)
+//   solver_bench --minus-a-clue FILE...  each puzzle with its first given
+//       removed, a set with several solutions
 //   solver_bench --adversarial [FILE...] inputs built to be hard: empty and
 //       very sparse boards, givens with a quiet contradiction, and from each
 //       file's first 1000 puzzles one clue removed (several solutions) or one
@@ -90,6 +92,12 @@ std::string baseName(const std::string& path) {
     return path.substr(path.find_last_of('/') + 1);
 }
 
+std::string withoutFirstClue(std::string puzzle) {
+    const std::size_t at = puzzle.find_first_of("123456789");
+    if (at != std::string::npos) puzzle[at] = '.';
+    return puzzle;
+}
+
 void adversarial(const std::vector<std::string>& files) {
     std::mt19937 rng(1905);
     std::vector<std::string> empty{std::string(81, '.')};
@@ -109,9 +117,7 @@ void adversarial(const std::vector<std::string>& files) {
     for (const std::string& file : files) {
         std::vector<std::string> fewer, wrong;
         for (const std::string& puzzle : readPuzzles(file, 1000)) {
-            std::string p = puzzle;
-            p[p.find_first_of("123456789")] = '.';
-            fewer.push_back(p);
+            fewer.push_back(withoutFirstClue(puzzle));
             // A conflict-free wrong clue in the first blank that can take one.
             const std::string solution = velmar::SolveString(puzzle).grid;
             std::string q = puzzle;
@@ -138,7 +144,7 @@ void adversarial(const std::vector<std::string>& files) {
 int main(int argc, char** argv) {
     std::vector<std::string> files;
     std::size_t limit = 0;
-    bool hard = false;
+    bool hard = false, fewerClues = false;
     std::size_t literal = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -150,12 +156,14 @@ int main(int argc, char** argv) {
             literal = std::stoul(argv[++i]);
         else if (arg == "--adversarial")
             hard = true;
+        else if (arg == "--minus-a-clue")
+            fewerClues = true;
         else
             files.push_back(arg);
     }
     if (files.empty() && !hard) {
-        std::fprintf(stderr, "usage: solver_bench FILE... [--limit N] [--rounds N] | "
-                             "--adversarial [FILE...] [--rounds N]\n");
+        std::fprintf(stderr, "usage: solver_bench [--minus-a-clue] FILE... [--limit N] [--rounds N]"
+                             " | --adversarial [FILE...] [--rounds N]\n");
         return 2;
     }
     std::printf("%-45s %8s %10s %10s %10s  %s\n", "set", "puzzles", "mean us", "p99 us", "max us",
@@ -167,6 +175,14 @@ int main(int argc, char** argv) {
     if (literal > 0) {
         for (const std::string& name : files)
             timeLiteral(baseName(name) + " (literal)", readPuzzles(name, literal));
+        return 0;
+    }
+    if (fewerClues) {
+        for (const std::string& name : files) {
+            std::vector<std::string> puzzles = readPuzzles(name, limit);
+            for (std::string& puzzle : puzzles) puzzle = withoutFirstClue(puzzle);
+            timeSet(baseName(name) + " minus a clue", puzzles);
+        }
         return 0;
     }
     int failures = 0;
