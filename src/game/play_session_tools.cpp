@@ -3,6 +3,7 @@
 // solution, and the move history behind the step buttons.
 #include "game/play_session.h"
 
+#include "bank/deal.h"
 #include "bank/puzzle_bank.h"
 #include "history/position_line.h"
 #include "solver/solver.h"
@@ -41,7 +42,7 @@ bool PlaySession::NewGame(int level) {
     if (level < 0 || level >= kBankLevels || bank_.lineCount(level) < 2) return false;
     const Batch batch(*this);
     ResetPlay();
-    QJ1_.LoadMarkedPuzzle(DrawBankLine(bank_, level, random_));
+    DealGame(bank_, level, random_, QJ1_);
     StartDealt(level, QJ1_.GetGivensString());
     return true;
 }
