@@ -68,6 +68,8 @@ run_tests() {
     echo "== All tests, Release build"
     configure build
     (cd "$root/build" && ctest -j"$jobs" --output-on-failure)
+    echo "== Parallel and killed writers of the saved games"
+    "$root/tools/stress_games.sh" -n 12 -k 6 -c "$root/build/src/app/velmar-cli"
     if [ -n "${VELMAR_PUZZLE_DIR:-}" ]; then
         echo "== The advanced ladder's soundness on the first 300 puzzles of each shared file"
         "$root/tools/check_soundness.sh" -x -n 300 -c "$root/build/src/app/velmar-cli" "$VELMAR_PUZZLE_DIR"/*.txt
