@@ -69,6 +69,8 @@ run_tests() {
     echo "== All tests, Release build"
     configure build
     (cd "$root/build" && ctest -j"$jobs" --output-on-failure)
+    echo "== Parallel and killed writers of the saved games"
+    "$root/tools/stress_games.sh" -n 12 -k 6 -c "$root/build/src/app/velmar-cli"
     echo "== The Debian package: unpacked, run and checked by lintian"
     make_package
     "$root/tests/install/check_package.sh" "$root"/build/velmar_*_amd64.deb

@@ -45,10 +45,9 @@ std::string PictureProblem(const RgbPicture& picture) {
 }
 
 PictureFormat PictureFormatForName(std::string_view fileName) {
-    if (fileName.size() >= 3 && fileName.substr(fileName.size() - 3) == "jpg")
-        return PictureFormat::Jpeg;
-    if (fileName.size() >= 4 && AsciiLower(fileName.substr(fileName.size() - 4)) == ".png")
-        return PictureFormat::Png;
+    const std::string lower = AsciiLower(fileName);
+    if (lower.ends_with("jpg") || lower.ends_with(".jpeg")) return PictureFormat::Jpeg;
+    if (lower.ends_with(".png")) return PictureFormat::Png;
     return PictureFormat::Bmp;
 }
 

@@ -26,8 +26,8 @@ RgbPicture PictureFromRows(int width, int height, const std::uint8_t* rows,
 
 enum class PictureFormat { Jpeg, Png, Bmp };
 
-// A name whose last three characters are exactly "jpg" gets JPEG (so "x.JPG"
-// does not); one ending in ".png", in any letter case, PNG; anything else BMP.
+// A name ending in "jpg" or ".jpeg" gets JPEG, one ending in ".png" PNG, in
+// any letter case; anything else BMP.
 PictureFormat PictureFormatForName(std::string_view fileName);
 
 // Why the picture cannot be encoded (no pixels, or too few or too many for

@@ -6,6 +6,7 @@
 // recorded position.
 #include "game/play_session.h"
 
+#include "bank/deal.h"
 #include "bank/puzzle_bank.h"
 #include "history/game_file.h"
 #include "model/levels.h"
@@ -74,7 +75,7 @@ void PlaySession::LoadStartPosition(const GameStart& start) {
     switch (start.source) {
     case GameSource::BankDeal:
         QJ1_.ClearSolution();
-        QJ1_.LoadMarkedPuzzle(DrawBankLine(bank_, start.level, random_));
+        DealGame(bank_, start.level, random_, QJ1_);
         PlaceGivens(QJ1_.GetGivensString());
         board_.properties().nd = start.level;
         break;

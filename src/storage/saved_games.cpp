@@ -9,6 +9,7 @@
 #include "text/trim.h"
 
 #include <algorithm>
+#include <array>
 
 namespace velmar {
 
@@ -19,8 +20,42 @@ constexpr std::size_t kFieldWidth = 10;
 constexpr std::size_t kRowWidth = 9 * kFieldWidth;
 constexpr std::string_view kNamePrefix = "Name=";
 
+// Every row, column and box of an 81-digit grid holds each digit once.
+bool IsValidGrid(std::string_view grid) {
+    std::array<unsigned, 27> seen{};
+    for (std::size_t i = 0; i < 81; ++i) {
+        const unsigned bit = 1u << (grid[i] - '1');
+        const std::size_t row = i / 9, col = i % 9, box = row / 3 * 3 + col / 3;
+        for (const std::size_t unit : {row, 9 + col, 18 + box}) {
+            if (seen[unit] & bit) return false;
+            seen[unit] |= bit;
+        }
+    }
+    return true;
+}
+
 bool IsSolution(std::string_view text) {
-    return text.empty() || IsDigitString(text, '1');
+    return text.empty() || (IsDigitString(text, '1') && IsValidGrid(text));
+}
+
+// A given or a placed cell holds exactly one digit; an open cell its
+// candidates.
+std::optional<PositionEntry> ParseCellField(const std::string& entry) {
+    auto parsed = ParsePositionEntry(entry);
+    if (parsed && parsed->State != kStateOpen && parsed->Text.size() != 1) return std::nullopt;
+    return parsed;
+}
+
+bool IsReadableGameName(std::string_view name) {
+    return IsUtf8(name) && name.find_first_of("\r\n") == std::string_view::npos;
+}
+
+// Whether the text's last line was cut before its line end inside one of a
+// record's first eleven lines: the file was truncated in the middle of a game.
+bool EndsInsideRecord(std::string_view text, std::size_t lineCount, std::size_t first) {
+    if (text.empty() || text.back() == '\n' || text.back() == '\r') return false;
+    const std::size_t last = lineCount - 1;
+    return last >= first && (last - first) % kRecordLines < kRecordLines - 2;
 }
 
 std::string_view RightTrimmed(std::string_view line) {
@@ -58,7 +93,7 @@ std::optional<RowCells> ParseRowLine(std::string_view line) {
             std::string_view(padded).substr(c * kFieldWidth, kFieldWidth);
         std::string entry(1, field[0]);
         entry += TrimBlanks(field.substr(1));
-        auto parsed = ParsePositionEntry(entry);
+        auto parsed = ParseCellField(entry);
         if (!parsed) return std::nullopt;
         cells[c] = std::move(*parsed);
     }
@@ -94,7 +129,7 @@ bool IsStorable(const SavedGame& game) {
     for (int i = 0; i < 81; ++i) {
         const TPicNode& cell = game.Board.at(i);
         if (cell.State < kStateGiven || cell.State > kStateOpen) return false;
-        if (!ParsePositionEntry(std::to_string(cell.State) + cell.Text)) return false;
+        if (!ParseCellField(std::to_string(cell.State) + cell.Text)) return false;
     }
     return true;
 }
@@ -121,7 +156,7 @@ TextFileError CheckRecord(std::vector<std::string>& lines, std::size_t start) {
     const auto at = [&](std::size_t k, std::string message) {
         return TextFileError{static_cast<int>(start + k) + 1, std::move(message)};
     };
-    if (!IsStorableGameName(lines[start]))
+    if (!IsReadableGameName(lines[start]))
         return at(0, "the game name is not UTF-8 text without line breaks");
     const std::optional<LevelLine> level = ParseLevelLine(lines[start + 1]);
     if (!level)
@@ -142,7 +177,7 @@ TextFileError CheckRecord(std::vector<std::string>& lines, std::size_t start) {
 } // namespace
 
 bool IsStorableGameName(std::string_view name) {
-    return IsUtf8(name) && name.find_first_of("\r\n") == std::string_view::npos;
+    return IsReadableGameName(name) && name.find('\t') == std::string_view::npos;
 }
 
 GamesFileRead GamesFile::Read(std::string_view text) {
@@ -150,6 +185,8 @@ GamesFileRead GamesFile::Read(std::string_view text) {
     file.lines_ = SplitTextLines(text);
     std::vector<std::string>& lines = file.lines_;
     const std::size_t first = file.FirstRecord();
+    if (EndsInsideRecord(text, lines.size(), first))
+        return Damaged(lines.size() - 1, "the file ends inside a game record (cut short)");
     for (std::size_t start = first; start < lines.size(); start += kRecordLines) {
         if (!lines[start].starts_with(kNamePrefix))
             return Damaged(start, "a game record must begin with \"Name=\"");

@@ -46,12 +46,14 @@ enum class RenameResult {
     Unchanged,   // the new name is the current one: nothing to do
     NameTaken,   // another record has the new name: ask for another
     NotFound,    // no record has the current name
-    InvalidName, // a line break or malformed UTF-8 cannot be stored
+    InvalidName, // a line break, a TAB or malformed UTF-8 cannot be stored
 };
 
 struct GamesFileRead;
 
-// A name the file can hold: UTF-8 without line breaks.
+// A name a new or renamed game may take: UTF-8 without line breaks or TABs
+// (a TAB would split the name in "games list"). Files written before TABs
+// were refused still read.
 bool IsStorableGameName(std::string_view name);
 
 class GamesFile {
@@ -61,7 +63,8 @@ class GamesFile {
 
     // Reads the whole text (a byte-order mark and bare LF accepted, blanks at
     // line ends ignored, the last record's two empty lines may be missing).
-    // Any record that is not as above gives an error naming its line.
+    // Any record that is not as above gives an error naming its line, and so
+    // does a file that ends inside a record's first eleven lines (cut short).
     static GamesFileRead Read(std::string_view text);
     // UTF-8 without byte-order mark, CR LF after every line.
     std::string Write() const;

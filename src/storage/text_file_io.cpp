@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,6 +37,35 @@ bool WriteAll(int fd, std::string_view content) {
         content.remove_prefix(static_cast<std::size_t>(n));
     }
     return true;
+}
+
+std::string NameOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// "<file>.tmp<pid>-": the start of every temporary name this process uses.
+std::string TemporaryPrefix(const std::string& path, long pid) {
+    return path + ".tmp" + std::to_string(pid) + "-";
+}
+
+// Removes the temporary files of earlier writes to `path` whose writer no
+// longer runs (killed in the middle of a write).
+void RemoveStaleTemporaries(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const std::string start = NameOf(path) + ".tmp";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (!name.starts_with(start)) continue;
+        char* end = nullptr;
+        const long pid = std::strtol(name.c_str() + start.size(), &end, 10);
+        if (pid <= 0 || *end != '-' || std::strlen(end + 1) != 6) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            ::unlink((folder + "/" + name).c_str());
+    }
+    ::closedir(dir);
 }
 
 // Closes the descriptor on every path out of a read or a write.
@@ -85,8 +116,25 @@ FileReadResult ReadTextFile(const std::string& path) {
     return result;
 }
 
-FileWriteResult WriteFileAtomically(const std::string& path, std::string_view content) {
-    std::string temporary = path + ".XXXXXX";
+std::string ResolveFileLinks(const std::string& path) {
+    std::string current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
+        std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4096) + 1,
+                           '\0');
+        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) return current;
+        target.resize(static_cast<std::size_t>(n));
+        current = target[0] == '/' ? target : FolderOf(current) + "/" + target;
+    }
+    return path;
+}
+
+FileWriteResult WriteFileAtomically(const std::string& linkPath, std::string_view content) {
+    const std::string path = ResolveFileLinks(linkPath);
+    RemoveStaleTemporaries(path);
+    std::string temporary = TemporaryPrefix(path, static_cast<long>(::getpid())) + "XXXXXX";
     Descriptor file{::mkstemp(temporary.data())};
     if (file.fd < 0) return {false, Reason()};
     const auto fail = [&] {

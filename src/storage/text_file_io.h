@@ -3,7 +3,9 @@
 // window writes through QSaveFile instead). An atomic write puts the new
 // content in a temporary file of the same folder, flushes it to the disk and
 // renames it over the old file, so a crash or a full disk leaves either the
-// old file or the new one, whole.
+// old file or the new one, whole. The temporary file's name carries the
+// writer's process id; a later write removes those whose writer is gone (a
+// killed program cannot clean up after itself).
 #pragma once
 
 #include <cstddef>
@@ -31,6 +33,12 @@ struct FileWriteResult {
 // Replaces (or creates) the file with exactly these bytes. An existing file
 // keeps its permissions. On failure the old file is untouched and no
 // temporary file is left behind.
+// A path naming a symbolic link is written through the link to its target,
+// so a data file kept elsewhere (a synced folder) stays linked.
 FileWriteResult WriteFileAtomically(const std::string& path, std::string_view content);
+
+// The file a path finally names, following symbolic links in its last
+// component (the path itself when it is no link, or the links go round).
+std::string ResolveFileLinks(const std::string& path);
 
 } // namespace velmar

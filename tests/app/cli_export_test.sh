@@ -71,8 +71,10 @@ if [ -x "$(dirname "$cli")/velmar-picture" ]; then
     png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }'; }
     echo "$line" | "$cli" picture --out "$dir/board.png" --scale 2
     check "picture at scale 2" "932x924" "$(png_size "$dir/board.png")"
-    echo "$line" | "$cli" picture --out "$dir/board.JPG"
-    check "upper-case JPG gets BMP data" "BM" "$(head -c 2 "$dir/board.JPG")"
+    for name in board.JPG board.jpeg board.Jpeg; do
+        echo "$line" | "$cli" picture --out "$dir/$name"
+        check "$name gets JPEG data" "ffd8" "$(od -An -tx1 -N2 "$dir/$name" | tr -d ' ')"
+    done
     check "picture without --out" 2 "$(echo "$line" | status "$cli" picture)"
     check "picture of an invalid line" 2 "$(echo "1,2" | status "$cli" picture --out "$dir/x.bmp")"
     check "picture scale out of range" 2 "$(echo "$line" | status "$cli" picture --out "$dir/x.bmp" --scale 9)"

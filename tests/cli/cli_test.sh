@@ -71,6 +71,18 @@ expect "practice" "$("$cli" practice two-string_KITE --count 3 | "$cli" hint --e
     " 3 Two-String Kite"
 expect "practice list" "$("$cli" practice --list | head -1 | cut -f1,2)" "Hidden Single	20"
 expect "deal" "$(VELMAR_SEED=5 "$cli" deal 2 --count 3 | wc -l)" 3
+expect "deal 5" "$("$cli" deal 5 2>&1)" "velmar-cli deal: the LEVEL must be 0..4, not 5"
+
+# A byte-order mark before the first line is skipped by every line reader.
+printf '\xEF\xBB\xBF%s\n' "$puzzle" >"$work/bom"
+printf '%s\n' "$puzzle" >"$work/plain"
+for command in check solve unique rate; do
+    expect "$command after a byte-order mark" "$("$cli" $command "$work/bom")" \
+        "$("$cli" $command "$work/plain")"
+done
+{ printf '\xEF\xBB\xBF'; echo "$puzzle" | position; } >"$work/bom-position"
+expect "hint after a byte-order mark" "$("$cli" hint "$work/bom-position")" \
+    "$(echo "$puzzle" | position | "$cli" hint)"
 
 # Usage errors: one line on standard error, status 2.
 for args in "check --nonsense" "rate --step" "hint --stage 4" "hint --stage" "practice nosuch" "practice" "practice x-wing --count" "deal 1 --count 5x" "deal 1 --count 1e3" \
@@ -90,10 +102,11 @@ expect "folder as input" "$?:$(cat "$work/err")" \
 "$cli" solve "$work/nothing" >/dev/null 2>/dev/null
 expect "missing file" "$?" 2
 # (bank --check takes seconds; it shares the one exit path with --help.)
-for args in "solve $work/puzzles" "deal 1 --count 3" "--help"; do
+echo "$puzzle" | position >"$work/position"
+for args in "solve $work/puzzles" "deal 1 --count 3" "--help" "print $work/position"; do
     # shellcheck disable=SC2086
     "$cli" $args >/dev/full 2>"$work/err"
-    expect "'$args' to a full disk" "$?:$(grep -c 'error while writing standard output' "$work/err")" "2:1"
+    expect "'$args' to a full disk" "$?:$(grep -c 'error while writing standard output: No space left on device' "$work/err")" "2:1"
 done
 
 # An endless line in bounded memory: 300 MB of zeros under a 50 MB limit.

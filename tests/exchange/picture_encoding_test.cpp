@@ -34,8 +34,9 @@ std::uint32_t Little(const std::string& bytes, std::size_t at, int count) {
 TEST(PictureEncodingTest, FormatFollowsTheNamesEnding) {
     EXPECT_EQ(PictureFormatForName("board.jpg"), PictureFormat::Jpeg);
     EXPECT_EQ(PictureFormatForName("boardjpg"), PictureFormat::Jpeg);
-    EXPECT_EQ(PictureFormatForName("board.JPG"), PictureFormat::Bmp);
-    EXPECT_EQ(PictureFormatForName("board.jpeg"), PictureFormat::Bmp);
+    EXPECT_EQ(PictureFormatForName("board.JPG"), PictureFormat::Jpeg);
+    EXPECT_EQ(PictureFormatForName("board.jpeg"), PictureFormat::Jpeg);
+    EXPECT_EQ(PictureFormatForName("board.JPEG"), PictureFormat::Jpeg);
     EXPECT_EQ(PictureFormatForName("board.bmp"), PictureFormat::Bmp);
     EXPECT_EQ(PictureFormatForName("board"), PictureFormat::Bmp);
     EXPECT_EQ(PictureFormatForName("board.png"), PictureFormat::Png);

@@ -153,9 +153,13 @@ TEST(SavedGamesTest, DamagedFilesNameTheirLine) {
         {with(3, "3 1 2" + good[3].substr(5)), 4},                 // a blank inside a cell
         {with(2, "22" + good[2].substr(2).replace(0, 1, "2")), 3}, // "222"
         {with(11, "x"), 12},
-        {one.Write() + "Name=next\r\n3 \r\n", 15}, // a record cut short
-        {one.Write() + "x\r\n", 14},               // no "Name=" at the stride
-        {with(0, "Name=\xC3"), 1},                 // not UTF-8
+        {one.Write() + "Name=next\r\n3 \r\n", 15},       // a record cut short
+        {one.Write() + "x\r\n", 14},                     // no "Name=" at the stride
+        {with(0, "Name=\xC3"), 1},                       // not UTF-8
+        {with(2, "1         " + good[2].substr(10)), 3}, // a given without its digit
+        {with(2, good[2].substr(0, 10) + "2         " + good[2].substr(20)), 3}, // no digit
+        {with(1, "3 " + std::string(81, '1')), 2},            // digits, but no grid
+        {one.Write().substr(0, one.Write().size() - 10), 11}, // cut inside row nine
     };
     for (const auto& c : cases) {
         const GamesFileRead read = GamesFile::Read(c.text);
@@ -163,6 +167,18 @@ TEST(SavedGamesTest, DamagedFilesNameTheirLine) {
         EXPECT_EQ(read.Error.Line, c.line) << c.text << '\n' << read.Error.Describe();
     }
     EXPECT_TRUE(GamesFile::Read("no games yet\r\n").File);
+}
+
+TEST(SavedGamesTest, NewNamesRefuseLineBreaksAndTabs) {
+    GamesFile file;
+    EXPECT_FALSE(file.Append(Game("a\tb")));
+    EXPECT_FALSE(file.Append(Game("a\nb")));
+    ASSERT_TRUE(file.Append(Game("a")));
+    EXPECT_EQ(file.Rename("a", "a\tb"), RenameResult::InvalidName);
+    // A name stored before TABs were refused still reads.
+    std::vector<std::string> lines = Lines(file);
+    lines[0] = "Name=old\tname";
+    EXPECT_EQ(Names(ReadOk(JoinTextLines(lines))), std::vector<std::string>{"old\tname"});
 }
 
 TEST(SavedGamesTest, OpeningSetsGivensAndChoosesTheMode) {

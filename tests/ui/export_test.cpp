@@ -184,7 +184,8 @@ class ExportTest : public QObject {
         QImage jpeg;
         QVERIFY(jpeg.loadFromData(save(QStringLiteral("board.jpg")), "JPEG"));
         QCOMPARE(jpeg.size(), kBoardPanelSize * w.board()->devicePixelRatio());
-        QVERIFY(save(QStringLiteral("board.JPG")).startsWith("BM"));
+        QVERIFY(save(QStringLiteral("board.JPG")).startsWith("\xFF\xD8"));
+        QVERIFY(save(QStringLiteral("board.jpeg")).startsWith("\xFF\xD8"));
         QVERIFY(save(QStringLiteral("board.bmp")).startsWith("BM"));
         QVERIFY(save(QStringLiteral("board.PNG")).startsWith("\x89PNG"));
         const int files = QDir(dir.path()).entryList(QDir::Files).size();

@@ -78,6 +78,8 @@ struct Input {
     Input& operator=(const Input&) = delete;
 };
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 int readLines(std::string_view commandName, const std::string* name,
               const std::function<int(const InputLine&, const InputPlace&)>& perLine) {
     Input input(name);
@@ -88,6 +90,9 @@ int readLines(std::string_view commandName, const std::string* name,
     InputPlace place{inputName(name)};
     while (reader.next(line)) {
         ++place.line;
+        // Editors on some systems start UTF-8 files with a byte-order mark.
+        if (place.line == 1 && line.text.starts_with(kByteOrderMark))
+            line.text.erase(0, kByteOrderMark.size());
         if (const int status = perLine(line, place); status != 0) return status;
         // finishOutput reports it once the command returns.
         if (outputFailed()) return kUsageError;
@@ -175,8 +180,12 @@ bool outputFailed() {
 }
 
 int finishOutput(std::string_view commandName, int status) {
+    // Output that failed earlier (a full device) left the failed write's
+    // reason in errno; keep it for the message.
+    const int earlier = outputFailed() ? errno : 0;
     errno = 0;
     std::cout.flush();
+    if (errno == 0) errno = earlier;
     if (!outputFailed()) return status;
     return usageError(commandName, withReason("error while writing standard output", errno));
 }

@@ -2,7 +2,9 @@
 // velmar-cli bank and deal: the built-in puzzle bank.
 #include "app/cli/command_lists.h"
 #include "bank/bank_quality.h"
+#include "bank/deal.h"
 #include "bank/puzzle_bank.h"
+#include "model/random.h"
 #include "model/tqj.h"
 
 #include <iostream>
@@ -46,6 +48,8 @@ int runDeal(const std::vector<std::string>& args) {
             count = *number;
         } else if (level < 0 && args[i].size() == 1 && args[i][0] >= '0' && args[i][0] <= '4') {
             level = args[i][0] - '0';
+        } else if (level < 0 && parseDecimal(args[i])) {
+            return usageError("deal", "the LEVEL must be 0..4, not " + args[i]);
         } else {
             return usageError("deal", "unexpected argument '" + args[i] + "'");
         }
@@ -55,7 +59,7 @@ int runDeal(const std::vector<std::string>& args) {
     TQJ model;
     // A failed output ends the deal; the exit status reports it.
     for (std::uint64_t i = 0; i < count && !outputFailed(); ++i) {
-        model.LoadMarkedPuzzle(DrawBankLine(level));
+        DealGame(PuzzleBank::builtIn(), level, Random::instance(), model);
         std::cout << markedPosition(model) << '\n';
     }
     return 0;
@@ -79,7 +83,8 @@ std::vector<Command> bankCommands() {
          "\n"
          "Deals N games (default 1) of LEVEL (0 Very Easy, 1 Gentle, 2 Moderate,\n"
          "3 Tough, 4 Diabolical) as a new game does: a line drawn from the bank,\n"
-         "loaded and shuffled. Prints each position as a solution-marked line:\n"
+         "loaded and shuffled, shuffled again (a bounded number of times) until the\n"
+         "hint engine finishes it. Prints each position as a solution-marked line:\n"
          "givens as digits, open cells as the letters A..I of their solution.\n"
          "N is a decimal number. VELMAR_SEED (a decimal number) makes the deal\n"
          "reproducible; any other value is warned about and the clock seeds it.\n",

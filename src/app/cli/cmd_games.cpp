@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // velmar-cli games: the saved games of "games.dat" from the terminal. Every
-// change reads the whole file first, refuses a damaged one untouched and
-// writes the result atomically.
+// change holds the file's lock, reads the whole file afresh, refuses a
+// damaged one untouched and writes the result atomically.
 #include "app/cli/command_lists.h"
 #include "board/board_cells.h"
 #include "history/position_line.h"
 #include "solver/solver.h"
+#include "storage/games_file_update.h"
 #include "storage/saved_games.h"
 #include "storage/text_file_io.h"
 #include "text/text_lines.h"
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -35,6 +37,10 @@ struct Arguments {
 int Fail(const std::string& message) {
     std::cerr << "velmar-cli " << kName << ": " << message << '\n';
     return kFailed;
+}
+
+int Exists(const std::string& name) {
+    return Fail("a game named '" + name + "' exists (--replace overwrites it)");
 }
 
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& args) {
@@ -82,14 +88,23 @@ int Load(const std::string& path, GamesFile& file) {
     return 0;
 }
 
-int Save(const Arguments& args, const GamesFile& file) {
+// Applies one change to the file under its lock: 0, or kFailed after a
+// message. The change returns false after its own message (refused) or true.
+int Change(const Arguments& args, const std::function<bool(GamesFile&)>& change) {
     if (args.defaultFile) {
         std::error_code error;
         std::filesystem::create_directories(std::filesystem::path(args.file).parent_path(), error);
         if (error) return Fail(args.file + ": " + error.message());
     }
-    const FileWriteResult written = WriteFileAtomically(args.file, file.Write());
-    return written.Ok ? 0 : Fail(args.file + ": " + written.Reason);
+    bool refused = false;
+    const GamesFileUpdate update = UpdateGamesFile(args.file, [&](GamesFile& file) {
+        refused = !change(file);
+        return !refused;
+    });
+    if (update.Outcome == GamesFileUpdate::Damaged)
+        return Fail(args.file + ", " + update.Error.Describe());
+    if (update.Outcome == GamesFileUpdate::Failed) return Fail(args.file + ": " + update.Reason);
+    return refused ? kFailed : 0;
 }
 
 // A board from one position line or one 81-character puzzle line ("1".."9"
@@ -130,18 +145,20 @@ std::string UniqueSolution(const BoardCells& board) {
     return report.result == kOneSolution ? report.first : "";
 }
 
-int Add(const Arguments& args, GamesFile file, const std::string& name) {
-    if (file.Find(name) != 0 && !args.replace)
-        return Fail("a game named '" + name + "' exists (--replace overwrites it)");
+int Add(const Arguments& args, const GamesFile& file, const std::string& name) {
+    if (file.Find(name) != 0 && !args.replace) return Exists(name);
     std::string line;
     const int status = ReadOneLine(line);
     if (status == kUsageError) return status;
     std::optional<BoardCells> board;
     if (status == 0) board = BoardFromLine(line);
     if (!board) return Fail("expected one position line or one 81-character puzzle line on input");
-    SavedGame game{name, args.level.value_or(kUnknownLevel), UniqueSolution(*board), *board};
-    if (!file.Replace(game)) return Fail("the game cannot be stored");
-    return Save(args, file);
+    const SavedGame game{name, args.level.value_or(kUnknownLevel), UniqueSolution(*board), *board};
+    // Another program may have saved the name since the first look.
+    return Change(args, [&](GamesFile& current) {
+        if (current.Find(name) != 0 && !args.replace) return Exists(name) == 0;
+        return current.Replace(game) || Fail("the game cannot be stored") == 0;
+    });
 }
 
 int RunGames(const std::vector<std::string>& raw) {
@@ -156,7 +173,7 @@ int RunGames(const std::vector<std::string>& raw) {
         return usageError(kName, "--level and --replace belong to add");
     const std::string name = named ? words[1] : "";
     if (!IsStorableGameName(name))
-        return usageError(kName, "a game name is UTF-8 text without line breaks");
+        return usageError(kName, "a game name is UTF-8 text without line breaks or TABs");
 
     GamesFile file;
     if (const int status = Load(args->file, file); status != 0) return status;
@@ -165,9 +182,11 @@ int RunGames(const std::vector<std::string>& raw) {
             std::cout << row.Name << '\t' << row.Level << '\n';
         return 0;
     }
-    if (action == "add") return Add(*args, std::move(file), name);
+    if (action == "add") return Add(*args, file, name);
     if (action == "delete")
-        return file.Delete(name) ? Save(*args, file) : Fail("no game named '" + name + "'");
+        return Change(*args, [&](GamesFile& current) {
+            return current.Delete(name) || Fail("no game named '" + name + "'") == 0;
+        });
     const std::optional<SavedGame> game = file.Open(name);
     if (!game) return Fail("no game named '" + name + "'");
     std::cout << game->Level << '\n'
@@ -210,7 +229,10 @@ std::vector<Command> gameCommands() {
          "Exit status 1, leaving the file untouched, for a damaged file (the message\n"
          "names the line), a game that is missing or already there, input for add\n"
          "that is not one such line, or a failed write; 2 for a usage error or an\n"
-         "input that cannot be read. Writes replace the file atomically.\n",
+         "input that cannot be read. Writes replace the file atomically (through a\n"
+         "symbolic link, to the file it names) while holding the lock file\n"
+         "\"PATH.lock\" beside it, which the game window holds too; a writer waits up\n"
+         "to 5 seconds for another one, then fails with exit status 1.\n",
          RunGames},
     };
 }

@@ -2,6 +2,7 @@
 #include "ui/controllers/saved_games_controller.h"
 
 #include "game/play_session.h"
+#include "storage/games_file_update.h"
 #include "ui/dialogs/game_list_dialog.h"
 #include "ui/dialogs/prompter.h"
 #include "ui/dialogs/save_dialog.h"
@@ -57,11 +58,17 @@ void SavedGamesController::Save(GamesFile games, const std::string& name, int le
     if (games.Find(name) != 0 && !w_.prompter().askYesNo(w_.LookupText("msg_title_confirm"),
                                                          w_.LookupText("msg_frmsave_queryexits")))
         return;
-    if (!games.Replace(s_.CurrentSavedGame(name, level))) return;
-    const FileWriteResult result = WriteFileText(GamesPath(), games.Write());
+    const SavedGame game = s_.CurrentSavedGame(name, level);
+    // Made on the file as it is now, under its lock: another program may have
+    // saved games since the dialog opened.
+    const GamesFileUpdate update = UpdateGamesFile(
+        GamesPath().toStdString(), [&](GamesFile& current) { return current.Replace(game); });
+    if (update.Outcome == GamesFileUpdate::Damaged)
+        return ReportFileProblem(w_, "msg_file_read_failed", GamesPath(), update.Error.Describe());
     // Said only once the game is really on the disk.
-    if (!result.Ok)
-        return ReportFileProblem(w_, "msg_file_write_failed", GamesPath(), result.Reason);
+    if (update.Outcome == GamesFileUpdate::Failed)
+        return ReportFileProblem(w_, "msg_file_write_failed", GamesPath(), update.Reason);
+    if (update.Outcome != GamesFileUpdate::Changed) return;
     w_.prompter().inform(w_.LookupText("msg_title_information"),
                          w_.LookupText("msg_frmsave_saved"));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/game_list_dialog.h"
 
+#include "storage/games_file_update.h"
 #include "ui/dialogs/prompter.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/file_access.h"
@@ -104,13 +105,14 @@ std::optional<std::string> Tfrmgamelist::SelectedName() const {
     return rows[static_cast<size_t>(row)].Name;
 }
 
-bool Tfrmgamelist::Store(const GamesFile& changed) {
-    const FileWriteResult result = WriteFileText(path_, changed.Write());
-    if (!result.Ok) {
-        ReportFileProblem(w_, "msg_file_write_failed", path_, result.Reason);
-        return false;
-    }
-    games_ = changed;
+bool Tfrmgamelist::Store(const std::function<bool(GamesFile&)>& change) {
+    const GamesFileUpdate update = UpdateGamesFile(path_.toStdString(), change);
+    if (update.Outcome == GamesFileUpdate::Damaged)
+        ReportFileProblem(w_, "msg_file_read_failed", path_, update.Error.Describe());
+    if (update.Outcome == GamesFileUpdate::Failed)
+        ReportFileProblem(w_, "msg_file_write_failed", path_, update.Reason);
+    if (!update.File) return false;
+    games_ = *update.File;
     return true;
 }
 
@@ -120,10 +122,8 @@ void Tfrmgamelist::DeleteClick() {
     if (!w_.prompter().askYesNo(w_.LookupText("msg_title_confirm"),
                                 w_.LookupText("msg_frmgamelist_querydelete")))
         return;
-    GamesFile changed = games_;
-    changed.Delete(*name);
     const int row = StringGrid1_->currentRow();
-    if (Store(changed)) Fill(row);
+    if (Store([&](GamesFile& file) { return file.Delete(*name); })) Fill(row);
 }
 
 void Tfrmgamelist::RenameClick() {
@@ -140,18 +140,19 @@ void Tfrmgamelist::RenameClick() {
         if (prompt.exec() != QDialog::Accepted) return;
         const QString answer = prompt.textValue();
         if (answer.isEmpty()) return;
-        GamesFile changed = games_;
-        switch (changed.Rename(*name, answer.toStdString())) {
-        case RenameResult::NameTaken:
+        RenameResult result = RenameResult::NotFound;
+        const int row = StringGrid1_->currentRow();
+        const bool stored = Store([&](GamesFile& file) {
+            result = file.Rename(*name, answer.toStdString());
+            return result == RenameResult::Renamed;
+        });
+        if (stored) Fill(row);
+        if (stored && result == RenameResult::NameTaken) {
             w_.prompter().inform(w_.LookupText("msg_title_information"),
                                  w_.LookupText("msg_frmgamelist_queryexits"));
             continue;
-        case RenameResult::Renamed:
-            if (Store(changed)) StringGrid1_->item(StringGrid1_->currentRow(), 0)->setText(answer);
-            return;
-        default:
-            return;
         }
+        return;
     }
 }
 

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tfrmgamelist, "Choose a sudoku": the saved games in file order, one row
 // each (name, level), with Delete, Rename, OK and Cancel. Every change is
-// written to "games.dat" at once; a change that cannot be written is undone.
+// made to "games.dat" at once, under its lock and on the file as it is then
+// (another program may have changed it), and the list shows the result.
 #pragma once
 
 #include "storage/saved_games.h"
 
 #include <QDialog>
 
+#include <functional>
 #include <optional>
 
 class QPushButton;
@@ -36,7 +38,8 @@ class Tfrmgamelist : public QDialog {
     void Fill(int selectRow);
     // The name of the selected row's record, or nullopt on the empty row.
     std::optional<std::string> SelectedName() const;
-    bool Store(const GamesFile& changed);
+    // Applies the change to the file; false after a message when it failed.
+    bool Store(const std::function<bool(GamesFile&)>& change);
     void DeleteClick();
     void RenameClick();
     void OpenClick();
