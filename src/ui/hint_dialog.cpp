@@ -2,9 +2,13 @@
 #include "ui/hint_dialog.h"
 
 #include "game/play_session.h"
+#include "hints/ladder/technique_table.h"
 #include "ui/ui_text.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTextEdit>
 
 namespace velmar {
@@ -14,6 +18,9 @@ namespace {
 constexpr QRect kMemo(2, 4, 462, 73);
 constexpr QSize kButton(113, 33);
 constexpr int kButtonLeft = 472;
+// The row under the text: the switch on the left, the run's result on the right.
+constexpr QRect kAdvancedBox(6, 82, 200, 20);
+constexpr QRect kResult(210, 82, 375, 20);
 
 QString FromSentence(const std::string& sentence) {
     // The engine joins a sentence's lines with CR LF.
@@ -50,6 +57,15 @@ Tfrmsolover::Tfrmsolover(PlaySession& session, const StringTable& texts, QWidget
     button2_->setObjectName(QStringLiteral("button2"));
     button2_->setGeometry(QRect(QPoint(kButtonLeft, 43), kButton));
     button2_->setAutoDefault(false);
+    chkadvanced_ = new QCheckBox(this);
+    chkadvanced_->setObjectName(QStringLiteral("chkadvanced"));
+    chkadvanced_->setGeometry(kAdvancedBox);
+    chkadvanced_->setFocusPolicy(Qt::NoFocus); // Enter and Space stay with the action button
+    lblresult_ = new QLabel(this);
+    lblresult_->setObjectName(QStringLiteral("lblresult"));
+    lblresult_->setGeometry(kResult);
+    lblresult_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(chkadvanced_, &QCheckBox::toggled, this, &Tfrmsolover::advancedToggled);
     connect(bthint_, &QPushButton::clicked, this, &Tfrmsolover::bthintClick);
     connect(button2_, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -62,6 +78,8 @@ bool Tfrmsolover::Prepare(const QWidget& mainWindow) {
     if (!session_.OpenHints()) return false;
     setWindowTitle(LookupText("frmsolover.caption"));
     button2_->setText(LookupText("frmsolover.button2.caption"));
+    chkadvanced_->setText(LookupText("frmsolover.chkadvanced.caption"));
+    ShowAdvanced(session_.AdvancedTechniques());
     const QRect main = mainWindow.frameGeometry();
     move(main.left(), main.top() + 520);
     ShowState();
@@ -74,6 +92,16 @@ void Tfrmsolover::Open(QWidget& mainWindow) {
     exec();
     session_.CloseHints();
     mainWindow.activateWindow();
+}
+
+void Tfrmsolover::ShowAdvanced(bool on) {
+    const QSignalBlocker quiet(chkadvanced_);
+    chkadvanced_->setChecked(on);
+}
+
+void Tfrmsolover::RestartRun() {
+    if (!isVisible() || !session_.OpenHints()) return;
+    ShowState();
 }
 
 void Tfrmsolover::bthintClick() {
@@ -90,6 +118,24 @@ void Tfrmsolover::ShowState() {
     Memo1_->setPlainText(FromSentence(session_.hintText()));
     bthint_->setText(LookupText(session_.hintOffersDoItForMe() ? "frmsolover.doitforme"
                                                                : "frmsolover.nexthint"));
+    lblresult_->setText(ResultText());
+}
+
+// With the ladder on, an ended run shows its score and the difficulty of its
+// hardest step on the 1.0-11.9 scale.
+QString Tfrmsolover::ResultText() const {
+    const HintEngine& engine = session_.hintEngine();
+    if (!session_.AdvancedTechniques() || engine.outcome() == kOutcomeRunning) return {};
+    QString text = LookupText("frmsolover.score")
+                       .replace(QStringLiteral("%1"), QString::number(engine.score()));
+    if (engine.hardestTechnique() < 0) return text;
+    const std::string_view name = ladder::techniqueInfo(engine.hardestTechnique()).name;
+    return text + QStringLiteral("    ") +
+           LookupText("frmsolover.difficulty")
+               .replace(QStringLiteral("%1"),
+                        QString::number(engine.hardestDifficulty() / 10.0, 'f', 1))
+               .replace(QStringLiteral("%2"),
+                        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 } // namespace velmar

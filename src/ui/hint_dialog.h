@@ -2,13 +2,17 @@
 // Tfrmsolover, "Show Hint": one hint sentence at a time from the session's
 // hint run, coloured on the main board, and the one action button that
 // alternates between "Do It For Me" and "Next Hint". Created once with the
-// main window, hidden between uses, shown modally.
+// main window, hidden between uses, shown modally. Below the text, the
+// "Advanced techniques" switch and, with it on, the run's score and
+// difficulty once the run has ended.
 #pragma once
 
 #include <QDialog>
 
 #include <string_view>
 
+class QCheckBox;
+class QLabel;
 class QPushButton;
 class QTextEdit;
 
@@ -22,7 +26,7 @@ class Tfrmsolover : public QDialog {
 
   public:
     static constexpr int kClientWidth = 593;
-    static constexpr int kClientHeight = 82;
+    static constexpr int kClientHeight = 106;
 
     Tfrmsolover(PlaySession& session, const StringTable& texts, QWidget* parent = nullptr);
 
@@ -36,19 +40,32 @@ class Tfrmsolover : public QDialog {
     // The action button's press: "Thinking..." is painted before a search.
     void bthintClick();
 
+    // The switch as the session has it; toggling it by hand is reported by
+    // advancedToggled, and a run on show starts again with the new ladder.
+    void ShowAdvanced(bool on);
+    void RestartRun();
+
     QTextEdit* memo() const { return Memo1_; }
+    QCheckBox* advancedBox() const { return chkadvanced_; }
+    QLabel* resultLabel() const { return lblresult_; }
     QPushButton* actionButton() const { return bthint_; }
     QPushButton* closeButton() const { return button2_; }
+
+  signals:
+    void advancedToggled(bool on);
 
   private:
     QString LookupText(std::string_view key) const;
     void ShowState();
+    QString ResultText() const;
 
     PlaySession& session_;
     const StringTable& texts_;
     QTextEdit* Memo1_ = nullptr;
     QPushButton* bthint_ = nullptr;
     QPushButton* button2_ = nullptr;
+    QCheckBox* chkadvanced_ = nullptr;
+    QLabel* lblresult_ = nullptr;
 };
 
 } // namespace velmar

@@ -123,7 +123,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     keyboard_ = new KeyboardController(*this, session_, this);
     gameFiles_ = new GameFilesController(*this, session_, this);
     savedGames_ = new SavedGamesController(*this, session_, this);
-    hints_ = new HintController(*this, session_, this);
+    hints_ = new HintController(*this, session_, *store_, this);
     branches_ = new BranchController(*this, session_, this);
     MainWindowCreate();
 }
@@ -301,6 +301,7 @@ void TForm1::BuildMenus() {
         menuItems_.emplace_back(AsciiLower(names[i]), a);
     }
 
+    fill(addMenu("mnOptions"), {C::AdvancedTechniques});
     fill(addMenu("mnHelp"), {C::Contents, "N9", C::About});
 }
 
