@@ -40,8 +40,8 @@ void CheckController::ShowSolution() {
         break;
     }
     case SolutionReport::None:
-        prompter.inform(window_.LookupText("msg_title_information"),
-                        window_.LookupText("msg_nosolve"));
+        prompter.warn(Severity::Warning, window_.LookupText("msg_title_warning"),
+                      window_.LookupText("msg_nosolve"));
         break;
     case SolutionReport::Several: {
         prompter.inform(window_.LookupText("msg_title_information"),

@@ -143,8 +143,8 @@ void Tfrmgamelist::RenameClick() {
         GamesFile changed = games_;
         switch (changed.Rename(*name, answer.toStdString())) {
         case RenameResult::NameTaken:
-            w_.prompter().inform(w_.LookupText("msg_title_information"),
-                                 w_.LookupText("msg_frmgamelist_queryexits"));
+            w_.prompter().warn(Severity::Warning, w_.LookupText("msg_title_warning"),
+                               w_.LookupText("msg_frmgamelist_queryexits"));
             continue;
         case RenameResult::Renamed:
             if (Store(changed)) StringGrid1_->item(StringGrid1_->currentRow(), 0)->setText(answer);

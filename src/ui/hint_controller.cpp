@@ -40,8 +40,8 @@ void HintController::SetAdvancedTechniques(bool on) {
     ShowAdvancedTechniques(on);
     frmsolover_->RestartRun();
     if (!SaveAdvancedTechniques(on, store_))
-        window_.prompter().inform(window_.LookupText("msg_title_error"),
-                                  window_.LookupText("msg_setting_not_saved"));
+        window_.prompter().warn(Severity::Warning, window_.LookupText("msg_title_warning"),
+                                window_.LookupText("msg_setting_not_saved"));
 }
 
 void HintController::ShowAdvancedTechniques(bool on) {

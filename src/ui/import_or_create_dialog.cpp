@@ -75,7 +75,11 @@ void Tfrm_new::Redraw() {
 }
 
 void Tfrm_new::Inform(std::string_view key) {
-    prompter_.inform(Text(texts_, "msg_title_information"), Text(texts_, key));
+    // "Check OK" is news; every other message here says what is wrong.
+    if (key == "msg_frm_new_onesolve")
+        prompter_.inform(Text(texts_, "msg_title_information"), Text(texts_, key));
+    else
+        prompter_.warn(Severity::Warning, Text(texts_, "msg_title_warning"), Text(texts_, key));
 }
 
 int Tfrm_new::ImportText(const QString& text) {

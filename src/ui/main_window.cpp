@@ -353,8 +353,8 @@ void TForm1::MainWindowCreate() {
     if (!EnsureDataFolder(dataFolder_)) {
         // Said once the window is up; the game plays on without saving.
         QTimer::singleShot(0, this, [this] {
-            prompter_->inform(
-                LookupText("msg_title_error"),
+            prompter_->warn(
+                Severity::Warning, LookupText("msg_title_warning"),
                 LookupText("msg_datafolder_failed")
                     .replace(QStringLiteral("%1"), QDir::toNativeSeparators(dataFolder_)));
         });

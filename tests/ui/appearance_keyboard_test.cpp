@@ -118,7 +118,7 @@ class AppearanceKeyboardTest : public QObject {
         });
         QCOMPARE(main.properties().UNFoucsColor1, TColor{13891060});
         QCOMPARE(f.prompter.told.size(), 1);
-        QVERIFY(f.prompter.told.at(0).startsWith(QStringLiteral("Error|The settings could not")));
+        QVERIFY(f.prompter.told.at(0).startsWith(QStringLiteral("Warning|The settings could not")));
     }
 
     void boardKeepsItsColoursOnADarkPalette() {

@@ -236,7 +236,7 @@ class GameFilesTest : public QObject {
         });
         ClickTool(w, "btDisplayYourGameList");
         QCOMPARE(f.prompter.told,
-                 QStringList{QStringLiteral("Information|This Game board name already exits")});
+                 QStringList{QStringLiteral("Warning|This Game board name already exits")});
         QCOMPARE(f.prompter.asked.last(), QStringLiteral("Confirm|OK to delete it?"));
         QCOMPARE(SavedGames(w), (std::vector<GameListRow>{{"Alpha", 3}}));
         QCOMPARE(WritePositionLine(w.session().cells()), beta);
