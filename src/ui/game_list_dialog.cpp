@@ -4,6 +4,7 @@
 #include "ui/file_access.h"
 #include "ui/main_window.h"
 #include "ui/prompter.h"
+#include "ui/save_dialog.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -140,6 +141,7 @@ void Tfrmgamelist::RenameClick() {
         if (prompt.exec() != QDialog::Accepted) return;
         const QString answer = prompt.textValue();
         if (answer.isEmpty()) return;
+        if (!AcceptGameName(w_, answer.toStdString())) continue;
         GamesFile changed = games_;
         switch (changed.Rename(*name, answer.toStdString())) {
         case RenameResult::NameTaken:
