@@ -35,7 +35,7 @@ void CheckController::ShowSolution() {
     case SolutionReport::One: {
         Tfrmda* viewer = window_.solutionViewer();
         viewer->Relabel(texts);
-        viewer->Fill(session_.cells(), report.first);
+        viewer->Fill(session_.board(), report.first);
         viewer->exec();
         break;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/game_list_dialog.h"
 
+#include "ui/dialog_buttons.h"
 #include "ui/file_access.h"
 #include "ui/main_window.h"
 #include "ui/prompter.h"
@@ -79,6 +80,7 @@ Tfrmgamelist::Tfrmgamelist(TForm1& window, GamesFile games, QString path)
     layout->addWidget(StringGrid1_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    KeepDialogFixed(this);
     Fill(0);
     window.ApplyStandardFont(this);
     StringGrid1_->verticalHeader()->setDefaultSectionSize(StringGrid1_->fontMetrics().height() + 8);

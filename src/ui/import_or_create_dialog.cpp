@@ -5,6 +5,7 @@
 #include "model/tqj.h"
 #include "text/string_table.h"
 #include "ui/board_widget.h"
+#include "ui/dialog_buttons.h"
 #include "ui/import_dialog.h"
 #include "ui/prompter.h"
 #include "ui/ui_text.h"
@@ -37,6 +38,7 @@ Tfrm_new::Tfrm_new(PlaySession& session, Prompter& prompter, const StringTable& 
     column->addStretch();
     layout->addLayout(column);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    KeepDialogFixed(this);
     connect(button(1), &QPushButton::clicked, this, &Tfrm_new::Button1Click);
     connect(button(2), &QPushButton::clicked, this, &Tfrm_new::Button2Click);
     connect(button(3), &QPushButton::clicked, this, &Tfrm_new::Button3Click);

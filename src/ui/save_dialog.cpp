@@ -2,6 +2,7 @@
 #include "ui/save_dialog.h"
 
 #include "storage/saved_games.h"
+#include "ui/dialog_buttons.h"
 #include "ui/main_window.h"
 #include "ui/prompter.h"
 
@@ -69,6 +70,7 @@ Tfrmsave::Tfrmsave(TForm1& window, int level, SaveAction save)
     layout->addLayout(buttons);
     window.ApplyStandardFont(this);
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
+    KeepDialogFixed(this);
 }
 
 int Tfrmsave::selectedLevel() const {
