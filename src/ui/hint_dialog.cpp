@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTextEdit>
 
@@ -28,7 +29,46 @@ QString FromSentence(const std::string& sentence) {
         .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// The rectangle moved by the least distance to lie inside `bounds` (its
+// top left corner wins when it is larger).
+QRect Inside(QRect r, const QRect& bounds) {
+    r.moveLeft(std::max(bounds.left(), std::min(r.left(), bounds.right() - r.width() + 1)));
+    r.moveTop(std::max(bounds.top(), std::min(r.top(), bounds.bottom() - r.height() + 1)));
+    return r;
+}
+
+qint64 Covered(const QRect& a, const QRect& b) {
+    const QRect both = a.intersected(b);
+    return both.isEmpty() ? 0 : qint64{both.width()} * both.height();
+}
+
 } // namespace
+
+QPoint HintWindowPlace(const QRect& screen, const QRect& mainFrame, const QRect& board,
+                       const QSize& frame) {
+    const QRect besides[] = {
+        QRect(QPoint(mainFrame.left(), mainFrame.bottom() + 1), frame),
+        QRect(QPoint(mainFrame.left(), mainFrame.top() - frame.height()), frame),
+        QRect(QPoint(mainFrame.right() + 1, mainFrame.bottom() - frame.height() + 1), frame),
+        QRect(QPoint(mainFrame.left() - frame.width(), mainFrame.bottom() - frame.height() + 1),
+              frame),
+    };
+    QRect best;
+    qint64 bestCover = -1;
+    for (const QRect& place : besides) {
+        // Slid along the main window's edge into the screen, it may still
+        // keep clear of the main window.
+        const QRect inside = Inside(place, screen);
+        if (place.intersected(screen) == place || !inside.intersects(mainFrame))
+            return inside.topLeft();
+        const qint64 cover = Covered(inside, board);
+        if (bestCover < 0 || cover < bestCover) {
+            best = inside;
+            bestCover = cover;
+        }
+    }
+    return best.topLeft();
+}
 
 Tfrmsolover::Tfrmsolover(PlaySession& session, const StringTable& texts, QWidget* parent)
     : QDialog(parent), session_(session), texts_(texts) {
@@ -80,11 +120,29 @@ bool Tfrmsolover::Prepare(const QWidget& mainWindow) {
     button2_->setText(LookupText("frmsolover.button2.caption"));
     chkadvanced_->setText(LookupText("frmsolover.chkadvanced.caption"));
     ShowAdvanced(session_.AdvancedTechniques());
-    const QRect main = mainWindow.frameGeometry();
-    move(main.left(), main.top() + 520);
+    PlaceBeside(mainWindow);
     ShowState();
     bthint_->setFocus();
     return true;
+}
+
+void Tfrmsolover::PlaceBeside(const QWidget& mainWindow) {
+    const QScreen* screen = mainWindow.screen();
+    if (!screen) return;
+    // The frame is not known before the first showing: the main window's
+    // borders stand in for it.
+    const QRect main = mainWindow.frameGeometry();
+    const QSize borders = isVisible() || testAttribute(Qt::WA_WState_Created)
+                              ? frameGeometry().size() - size()
+                              : main.size() - mainWindow.size();
+    // The board with its row and column labels.
+    QRect board = main;
+    if (const auto* cells = mainWindow.findChild<const QWidget*>(QStringLiteral("sd991"))) {
+        const QWidget* frame = cells->parentWidget();
+        board = QRect(frame->mapToGlobal(QPoint(0, 0)), frame->size());
+    }
+    const QPoint at = HintWindowPlace(screen->availableGeometry(), main, board, size() + borders);
+    move(at); // a dialog's move places its frame
 }
 
 void Tfrmsolover::Open(QWidget& mainWindow) {

@@ -21,6 +21,13 @@ namespace velmar {
 class PlaySession;
 class StringTable;
 
+// Where the hint window's frame goes: beside the main window's frame (below,
+// above, right, then left of it), inside the screen's available area and off
+// the board. Where no such place exists (a small screen, a large scale), the
+// place inside the screen that covers the least of the board.
+QPoint HintWindowPlace(const QRect& screen, const QRect& mainFrame, const QRect& board,
+                       const QSize& frame);
+
 class Tfrmsolover : public QDialog {
     Q_OBJECT
 
@@ -30,8 +37,8 @@ class Tfrmsolover : public QDialog {
 
     Tfrmsolover(PlaySession& session, const StringTable& texts, QWidget* parent = nullptr);
 
-    // A fresh run: placed at the main window's left edge, 520 pixels below
-    // its top, with the first hint already shown. False without a game.
+    // A fresh run: placed beside the main window (HintWindowPlace), with the
+    // first hint already shown. False without a game.
     bool Prepare(const QWidget& mainWindow);
     // Prepare, then the modal run; the session hears when it closes, and
     // the main window takes the keys again.
@@ -57,6 +64,7 @@ class Tfrmsolover : public QDialog {
   private:
     QString LookupText(std::string_view key) const;
     void ShowState();
+    void PlaceBeside(const QWidget& mainWindow);
     QString ResultText() const;
 
     PlaySession& session_;

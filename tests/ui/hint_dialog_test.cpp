@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -95,7 +96,9 @@ class HintDialogTest : public QObject {
             QCOMPARE(d.memo()->size(), QSize(462, 73));
             QCOMPARE(d.actionButton()->size(), QSize(113, 33));
             QCOMPARE(d.closeButton()->text(), QStringLiteral("Close"));
-            QCOMPARE(d.pos(), w.frameGeometry().topLeft() + QPoint(0, 520));
+            // Beside the main window, inside the screen.
+            QVERIFY(!d.frameGeometry().intersects(w.frameGeometry()));
+            QVERIFY(w.screen()->availableGeometry().contains(d.frameGeometry()));
             QVERIFY(!d.memo()->toPlainText().isEmpty());
             QCOMPARE(d.actionButton()->text(), QStringLiteral("Do It For Me"));
             QCOMPARE(d.focusWidget(), d.actionButton());
@@ -131,6 +134,25 @@ class HintDialogTest : public QObject {
             [](Tfrmsolover& d) { QTest::mouseClick(d.closeButton(), Qt::LeftButton); });
         QTest::keyClick(&w, Qt::Key_H);
         QCOMPARE(WritePositionLine(w.session().cells()), line);
+    }
+
+    void placedBesideTheMainWindowAndOffTheBoard() {
+        const QSize hint(600, 130);
+        const QRect main(660, 240, 600, 580);
+        const QRect board(666, 300, 466, 462);
+        // Room below; near the bottom edge, above; at the top, right of it.
+        QCOMPARE(HintWindowPlace(QRect(0, 0, 1920, 1080), main, board, hint), QPoint(660, 820));
+        QCOMPARE(HintWindowPlace(QRect(0, 0, 1920, 900), main, board, hint), QPoint(660, 110));
+        QCOMPARE(HintWindowPlace(QRect(0, 0, 1920, 650), main.translated(0, -240),
+                                 board.translated(0, -240), hint),
+                 QPoint(1260, 450));
+        // Twice the scale: no room beside it; the least of the board is covered.
+        const QRect screen(0, 0, 960, 540);
+        const QRect big(180, 0, 600, 540);
+        const QRect bigBoard(186, 40, 466, 462);
+        const QPoint at = HintWindowPlace(screen, big, bigBoard, hint);
+        QVERIFY(screen.contains(QRect(at, hint)));
+        QCOMPARE(QRect(at, hint).intersected(bigBoard).width(), 652 - 360);
     }
 
     void branchButtonsFollowTheSession() {
