@@ -132,6 +132,9 @@ bench() {
     if [ -x "$root/build/bench/hint_dialog_bench" ]; then
         echo "== The hint dialog over every game of the bank, opening and each press"
         QT_QPA_PLATFORM=offscreen "$root/build/bench/hint_dialog_bench"
+        echo "== The hint dialog with the advanced techniques on the top1465 positions"
+        QT_QPA_PLATFORM=offscreen "$root/build/bench/hint_dialog_bench" --advanced \
+            "$data"/puzzles3_magictour_top1465.txt
     fi
 }
 

@@ -6,10 +6,13 @@
 // press (applying or searching, then painting both). Odd games run in "All
 // Candidates", so copies of the engine's candidates are timed too. The
 // targets are 20 ms at the 99th percentile and 50 ms at worst.
-// Usage: hint_dialog_bench [--games N]   (the first N games of each level;
-// default every game). Run with QT_QPA_PLATFORM=offscreen. The games are the
-// bank's lines as they stand, not shuffled as a deal would shuffle them. Each
-// figure is given in wall time and in the thread's CPU time; on a busy
+// Usage: hint_dialog_bench [--games N] [--advanced] [FILE...]
+// --games N: the first N games of each level (or of each file); default
+// every game. --advanced: the hint window runs with "Advanced techniques" on.
+// FILE: puzzles one per line (81 characters, '1'..'9' a given), played
+// instead of the bank. Run with QT_QPA_PLATFORM=offscreen. The bank's games
+// are its lines as they stand, not shuffled as a deal would shuffle them.
+// Each figure is given in wall time and in the thread's CPU time; on a busy
 // machine the wall time's worst case mostly measures the other programs.
 #include "ui/dialogs/hint_dialog.h"
 #include "ui_test_support.h"
@@ -23,6 +26,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -85,18 +89,70 @@ bool Figures(const char* name, std::vector<double> ms) {
     return p99 <= 20.0 && ms.back() <= 50.0;
 }
 
+// One game to play: givens ('0' open), solution ("" unknown), level, and
+// where it comes from for the report.
+struct Game {
+    std::string givens;
+    std::string solution;
+    int level = 5;
+    std::string source;
+};
+
+std::vector<Game> BankGames(long perLevel) {
+    const PuzzleBank& bank = PuzzleBank::builtIn();
+    std::vector<Game> games;
+    for (int level = 0; level < kBankLevels; ++level) {
+        const long count =
+            perLevel < 0 ? bank.lineCount(level) : std::min<long>(perLevel, bank.lineCount(level));
+        for (long n = 1; n <= count; ++n) {
+            auto [givens, solution] = GivensAndSolution(bank.line(level, static_cast<int>(n)));
+            games.push_back({givens, solution, level,
+                             "level " + std::to_string(level) + " line " + std::to_string(n)});
+        }
+    }
+    return games;
+}
+
+std::vector<Game> FileGames(const char* path, long count) {
+    std::vector<Game> games;
+    std::ifstream in(path);
+    std::string line;
+    for (long n = 1; (count < 0 || n <= count) && std::getline(in, line); ++n) {
+        if (line.size() < 81) continue;
+        std::string givens = line.substr(0, 81);
+        for (char& c : givens)
+            if (c < '1' || c > '9') c = '0';
+        games.push_back({givens, "", 5, std::string(path) + " line " + std::to_string(n)});
+    }
+    if (games.empty()) std::fprintf(stderr, "no puzzle read from %s\n", path);
+    return games;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    long games = -1;
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--games") == 0 && i + 1 < argc) games = std::atol(argv[++i]);
+    long perSource = -1;
+    bool advanced = false;
+    std::vector<const char*> files;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--games") == 0 && i + 1 < argc)
+            perSource = std::atol(argv[++i]);
+        else if (std::strcmp(argv[i], "--advanced") == 0)
+            advanced = true;
+        else
+            files.push_back(argv[i]);
+    }
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    const PuzzleBank& bank = PuzzleBank::builtIn();
-    WindowFixture f(bank);
+    std::vector<Game> games = files.empty() ? BankGames(perSource) : std::vector<Game>{};
+    for (const char* file : files) {
+        std::vector<Game> more = FileGames(file, perSource);
+        games.insert(games.end(), more.begin(), more.end());
+    }
+    WindowFixture f(PuzzleBank::builtIn());
     TForm1& w = *f.window;
+    w.session().SetAdvancedTechniques(advanced);
     w.show();
     QCoreApplication::processEvents();
     Tfrmsolover& d = *w.hintDialog();
@@ -106,42 +162,35 @@ int main(int argc, char* argv[]) {
     Timing presses;
     long played = 0;
     long unsolved = 0;
-    for (int level = 0; level < kBankLevels; ++level) {
-        const long count =
-            games < 0 ? bank.lineCount(level) : std::min<long>(games, bank.lineCount(level));
-        for (long n = 1; n <= count; ++n) {
-            const auto [givens, solution] =
-                GivensAndSolution(bank.line(level, static_cast<int>(n)));
-            w.session().StartPuzzle(givens, solution, level);
-            if (played % 2 == 1) w.session().ChooseMode(OperationMode::AllCandidates);
-            QCoreApplication::processEvents();
-            opening.Start();
-            d.Prepare(w);
-            d.show();
+    for (const Game& game : games) {
+        const bool candidates = played % 2 == 1;
+        w.session().StartPuzzle(game.givens, game.solution, game.level);
+        if (candidates) w.session().ChooseMode(OperationMode::AllCandidates);
+        QCoreApplication::processEvents();
+        opening.Start();
+        d.Prepare(w);
+        d.show();
+        Paint(w, d);
+        opening.Stop();
+        for (int i = 0; i < 1000 && memo.toPlainText() != QStringLiteral("Solved!"); ++i) {
+            presses.Start();
+            d.actionButton()->click();
             Paint(w, d);
-            opening.Stop();
-            for (int i = 0; i < 500 && memo.toPlainText() != QStringLiteral("Solved!"); ++i) {
-                presses.Start();
-                d.actionButton()->click();
-                Paint(w, d);
-                presses.Stop();
-            }
-            if (memo.toPlainText() != QStringLiteral("Solved!")) {
-                ++unsolved;
-                std::printf("level %d line %ld (%s): \"%s\"\n", level, n,
-                            played % 2 == 1 ? "All Candidates" : "Pencil and Paper",
-                            memo.toPlainText().toUtf8().constData());
-            }
-            d.hide();
-            w.session().CloseHints();
-            ++played;
+            presses.Stop();
         }
-        std::printf("level %d: %ld games\n", level, count);
-        std::fflush(stdout);
+        if (memo.toPlainText() != QStringLiteral("Solved!")) {
+            ++unsolved;
+            std::printf("%s (%s): \"%s\"\n", game.source.c_str(),
+                        candidates ? "All Candidates" : "Pencil and Paper",
+                        memo.toPlainText().toUtf8().constData());
+        }
+        d.hide();
+        w.session().CloseHints();
+        ++played;
     }
-    std::printf("%ld games played by hints, %ld not ended in \"Solved!\" (targets p99 20 ms, max "
-                "50 ms)\n",
-                played, unsolved);
+    std::printf("%ld games played by hints%s, %ld not ended in \"Solved!\" (targets p99 20 ms, "
+                "max 50 ms)\n",
+                played, advanced ? " with the advanced techniques" : "", unsolved);
     Figures("opening, wall", opening.wall);
     Figures("press, wall", presses.wall);
     const bool open = Figures("opening, CPU", opening.cpu);

@@ -51,11 +51,14 @@ void PlaySession::CloseHints() {
     Changed(kChangedBoard);
 }
 
-// Every cell, with its candidate squares, takes the colour the hint gives it:
-// white where the hint says nothing.
+// The cells the hint speaks of, with their candidate squares, take its
+// colours; every other cell keeps the board's own (box shading, the selected
+// digit's highlight, the player's colour marks).
 void PlaySession::ShowHintOnBoard() {
+    ApplyMarks(board_, marks_, QJ1_, SelectedDigit());
     const HintHighlights& colours = hints_.highlights();
     for (int i = 0; i < 81; ++i) {
+        if (colours[i] == HighlightColour::White) continue;
         const TColor colour = highlightRgb(colours[i]);
         const int row = i / 9 + 1;
         const int col = i % 9 + 1;

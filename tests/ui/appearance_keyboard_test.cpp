@@ -86,7 +86,9 @@ class AppearanceKeyboardTest : public QObject {
         // The next visit starts from the store; OK stores and colours the board.
         VisitAppearance(w, [&](TfrmAppearance& d) {
             QVERIFY(d.defaultBox(AppearanceGroup::Background)->isChecked());
-            QCOMPARE(d.colourBox(0)->colour(), TColor{13891060});
+            // The swatch shows what the board draws, not the stored colour.
+            QCOMPARE(d.colourBox(0)->colour(), TColor{0xFFFFFF});
+            QCOMPARE(d.colourBox(1)->colour(), kBuiltInColour2);
             QTest::mouseClick(d.defaultBox(AppearanceGroup::FontColors), Qt::LeftButton);
             PickColour(d.colourBox(3), 0x0000C0);
             QTest::mouseClick(d.okButton(), Qt::LeftButton);
@@ -118,7 +120,7 @@ class AppearanceKeyboardTest : public QObject {
         });
         QCOMPARE(main.properties().UNFoucsColor1, TColor{13891060});
         QCOMPARE(f.prompter.told.size(), 1);
-        QVERIFY(f.prompter.told.at(0).startsWith(QStringLiteral("Error|The settings could not")));
+        QVERIFY(f.prompter.told.at(0).startsWith(QStringLiteral("Warning|The settings could not")));
     }
 
     void boardKeepsItsColoursOnADarkPalette() {

@@ -131,7 +131,7 @@ class ExportTest : public QObject {
         QList<QUrl> opened;
         w.exporter()->openPage = [&](const QUrl& url) {
             opened << url;
-            return false; // no viewer: nothing is said
+            return false; // no viewer: the message names the page
         };
         const QString page = temp.filePath(QStringLiteral("print_temp.htm"));
         const auto expected = [&](PrintStyle style, PaperSize size) {
@@ -157,7 +157,9 @@ class ExportTest : public QObject {
         });
         QVERIFY(!dialog->isVisible());
         QCOMPARE(opened, QList<QUrl>(2, QUrl::fromLocalFile(page)));
-        QVERIFY(f.prompter.told.isEmpty());
+        QCOMPARE(f.prompter.warned.size(), 2);
+        QVERIFY(f.prompter.warned.at(0).startsWith(QStringLiteral("warning|Warning|")));
+        QVERIFY(f.prompter.warned.at(0).contains(QDir::toNativeSeparators(page)));
 
         // A page that cannot be written is said, and no old page is opened.
         QFile::remove(page);
@@ -165,8 +167,9 @@ class ExportTest : public QObject {
         QVERIFY(w.exporter()->PrintPage(PrintStyle::Normal, PaperSize::Small).isEmpty());
         qunsetenv("TMPDIR");
         QCOMPARE(opened.size(), 2);
-        QCOMPARE(f.prompter.told.size(), 1);
-        QVERIFY(f.prompter.told[0].contains(page));
+        QCOMPARE(f.prompter.told.size(), 3);
+        QVERIFY(f.prompter.warned[2].startsWith(QStringLiteral("critical|Error|")));
+        QVERIFY(f.prompter.told[2].contains(page));
     }
 
     void pictureFormatFollowsTheName() {

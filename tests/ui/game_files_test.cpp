@@ -183,6 +183,45 @@ class GameFilesTest : public QObject {
         QCOMPARE(WriteGameFile(w.session().CurrentGameFile()), saved);
     }
 
+    void namesWithLineBreaksOrTabsAreRefused() {
+        WindowFixture f;
+        TForm1& w = *f.window;
+        QVERIFY(ShowActive(w));
+        ClickTool(w, "btCreateTough");
+        PlayOneMove(w);
+        WhenModal<Tfrmsave>([](Tfrmsave& d) {
+            for (const char* bad : {"a\tb", "a\nb", "a\r\nb"}) {
+                d.nameEdit()->setText(QString::fromLatin1(bad));
+                QTest::mouseClick(d.okButton(), Qt::LeftButton);
+                QVERIFY(d.isVisible());
+            }
+            d.nameEdit()->setText(QStringLiteral("Good"));
+            QTest::mouseClick(d.okButton(), Qt::LeftButton);
+        });
+        ClickTool(w, "btsave");
+        QCOMPARE(f.prompter.warned.size(), 3);
+        QVERIFY(f.prompter.warned[0].contains(QStringLiteral("line break or a tab")));
+        QCOMPARE(SavedGames(w), (std::vector<GameListRow>{{"Good", 3}}));
+        WhenModal<Tfrmgamelist>([&](Tfrmgamelist& list) {
+            QTableWidget* grid = list.grid();
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualItemRect(grid->item(0, 0)).center());
+            WhenModal<QInputDialog>([](QInputDialog& prompt) {
+                WhenModal<QInputDialog>([](QInputDialog& again) {
+                    again.setTextValue(QStringLiteral("Fine"));
+                    again.accept();
+                });
+                prompt.setTextValue(QStringLiteral("x\ty"));
+                prompt.accept();
+            });
+            QTest::mouseClick(list.renameButton(), Qt::LeftButton);
+            list.reject();
+        });
+        ClickTool(w, "btDisplayYourGameList");
+        QCOMPARE(f.prompter.warned.size(), 4);
+        QCOMPARE(SavedGames(w), (std::vector<GameListRow>{{"Fine", 3}}));
+    }
+
     void savedGamesThroughTheSaveDialogAndTheList() {
         WindowFixture f;
         TForm1& w = *f.window;
@@ -236,7 +275,7 @@ class GameFilesTest : public QObject {
         });
         ClickTool(w, "btDisplayYourGameList");
         QCOMPARE(f.prompter.told,
-                 QStringList{QStringLiteral("Information|This Game board name already exits")});
+                 QStringList{QStringLiteral("Warning|This Game board name already exits")});
         QCOMPARE(f.prompter.asked.last(), QStringLiteral("Confirm|OK to delete it?"));
         QCOMPARE(SavedGames(w), (std::vector<GameListRow>{{"Alpha", 3}}));
         QCOMPARE(WritePositionLine(w.session().cells()), beta);

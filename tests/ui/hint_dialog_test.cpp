@@ -3,15 +3,21 @@
 // clicks and keys: "Show hint" and H open the dialog in its place, Enter and
 // the action button apply and search, Esc closes, Ctrl+Z undoes an applied
 // hint, the branch buttons follow the session, and a bank game of every
-// level is finished by the action button alone. The rules are the session
-// tests'.
+// level is finished by the action button alone; the "Advanced techniques"
+// switch in the Options menu and the dialog. The rules are the session tests'.
 #include "history/position_line.h"
 #include "model/random.h"
+#include "storage/settings_store.h"
 #include "ui/dialogs/hint_dialog.h"
 #include "ui/main_window/time_label.h"
 #include "ui_test_support.h"
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -51,6 +57,22 @@ QToolButton* ToolButton(TForm1& w, Command c) {
     return nullptr;
 }
 
+// Opens the Options menu on the menu bar and clicks its one item.
+void ClickAdvancedInMenu(TForm1& w) {
+    auto* options = w.findChild<QMenu*>(QStringLiteral("mnOptions"));
+    QVERIFY(options);
+    QTest::mouseClick(w.menuBar(), Qt::LeftButton, {},
+                      w.menuBar()->actionGeometry(options->menuAction()).center());
+    QVERIFY(QTest::qWaitForWindowExposed(options));
+    QAction* item = w.action(Command::AdvancedTechniques);
+    QTest::mouseClick(options, Qt::LeftButton, {}, options->actionGeometry(item).center());
+    QTRY_VERIFY(!options->isVisible());
+}
+
+std::string StoredAdvanced(const WindowFixture& f) {
+    return f.store.ReadString(kSettingsKeyPath, kAdvancedTechniquesValue);
+}
+
 } // namespace
 
 class HintDialogTest : public QObject {
@@ -70,11 +92,13 @@ class HintDialogTest : public QObject {
             ran = true;
             QVERIFY(QTest::qWaitForWindowExposed(&d));
             QCOMPARE(d.windowTitle(), QStringLiteral("Show Hint"));
-            QCOMPARE(d.size(), QSize(593, 119));
+            QCOMPARE(d.size(), QSize(593, 143));
             QCOMPARE(d.memo()->size(), QSize(462, 110));
             QCOMPARE(d.actionButton()->size(), QSize(113, 33));
             QCOMPARE(d.closeButton()->text(), QStringLiteral("Close"));
-            QCOMPARE(d.pos(), w.frameGeometry().topLeft() + QPoint(0, 520));
+            // Beside the main window, inside the screen.
+            QVERIFY(!d.frameGeometry().intersects(w.frameGeometry()));
+            QVERIFY(w.screen()->availableGeometry().contains(d.frameGeometry()));
             QVERIFY(!d.memo()->toPlainText().isEmpty());
             QCOMPARE(d.actionButton()->text(), QStringLiteral("Do It For Me"));
             QCOMPARE(d.focusWidget(), d.actionButton());
@@ -154,6 +178,25 @@ class HintDialogTest : public QObject {
         QVERIFY(ran);
     }
 
+    void placedBesideTheMainWindowAndOffTheBoard() {
+        const QSize hint(600, 130);
+        const QRect main(660, 240, 600, 580);
+        const QRect board(666, 300, 466, 462);
+        // Room below; near the bottom edge, above; at the top, right of it.
+        QCOMPARE(HintWindowPlace(QRect(0, 0, 1920, 1080), main, board, hint), QPoint(660, 820));
+        QCOMPARE(HintWindowPlace(QRect(0, 0, 1920, 900), main, board, hint), QPoint(660, 110));
+        QCOMPARE(HintWindowPlace(QRect(0, 0, 1920, 650), main.translated(0, -240),
+                                 board.translated(0, -240), hint),
+                 QPoint(1260, 450));
+        // Twice the scale: no room beside it; the least of the board is covered.
+        const QRect screen(0, 0, 960, 540);
+        const QRect big(180, 0, 600, 540);
+        const QRect bigBoard(186, 40, 466, 462);
+        const QPoint at = HintWindowPlace(screen, big, bigBoard, hint);
+        QVERIFY(screen.contains(QRect(at, hint)));
+        QCOMPARE(QRect(at, hint).intersected(bigBoard).width(), 652 - 360);
+    }
+
     void branchButtonsFollowTheSession() {
         WindowFixture f;
         TForm1& w = *f.window;
@@ -195,6 +238,52 @@ class HintDialogTest : public QObject {
             QVERIFY(w.finishLabelShown());
             QVERIFY(!w.clock()->timerenabled());
         }
+    }
+
+    void advancedTechniquesSwitchFollowsAndIsKept() {
+        WindowFixture f(PuzzleBank::builtIn());
+        TForm1& w = *f.window;
+        QVERIFY(ShowActive(w));
+        QAction* item = w.action(Command::AdvancedTechniques);
+        QVERIFY(item->isCheckable() && !item->isChecked());
+        QVERIFY(!w.hintDialog()->advancedBox()->isChecked());
+        ClickAdvancedInMenu(w);
+        QVERIFY(item->isChecked());
+        QVERIFY(w.hintDialog()->advancedBox()->isChecked());
+        QVERIFY(w.session().AdvancedTechniques());
+        QCOMPARE(StoredAdvanced(f), "1");
+        {
+            // Read at start.
+            MainWindowServices services;
+            services.prompter = &f.prompter;
+            services.settings = &f.store;
+            services.dataFolder = f.dataDir.path() + QStringLiteral("/velmar/");
+            TForm1 second(services);
+            QVERIFY(second.session().AdvancedTechniques());
+            QVERIFY(second.action(Command::AdvancedTechniques)->isChecked());
+        }
+
+        // A top1465 puzzle: the ladder finishes it and the ended run shows
+        // its difficulty beside the score. The check box turns it off again
+        // and starts the run over with the old techniques.
+        w.session().StartPuzzle(
+            "400030000000600800000000001000050090080000600070200000000102700503000040900000000", "",
+            5);
+        InsideHintDialog([&](Tfrmsolover& d) {
+            QVERIFY(d.resultLabel()->text().isEmpty());
+            for (int i = 0; i < 400 && d.memo()->toPlainText() != QStringLiteral("Solved!"); ++i)
+                QTest::mouseClick(d.actionButton(), Qt::LeftButton);
+            QCOMPARE(d.memo()->toPlainText(), QStringLiteral("Solved!"));
+            QVERIFY(d.resultLabel()->text().startsWith(QStringLiteral("Score: ")));
+            QVERIFY(d.resultLabel()->text().contains(QStringLiteral("Difficulty: 9.3 (")));
+            QTest::mouseClick(d.advancedBox(), Qt::LeftButton);
+            QVERIFY(!item->isChecked());
+            QCOMPARE(d.memo()->toPlainText(), QStringLiteral("Solved!"));
+            QVERIFY(d.resultLabel()->text().isEmpty());
+        });
+        QTest::mouseClick(ToolButton(w, Command::ShowHint), Qt::LeftButton);
+        QVERIFY(!w.session().AdvancedTechniques());
+        QCOMPARE(StoredAdvanced(f), "0");
     }
 };
 

@@ -62,7 +62,7 @@ class ImportTest : public QObject {
         QCOMPARE(GridText(d, 1, 9), std::string("123456789"));
         QTest::mouseClick(d.button(1), Qt::LeftButton);
         QCOMPARE(f.prompter.told.last(),
-                 QStringLiteral("Information|This puzzle has multiple solution"));
+                 QStringLiteral("Warning|This puzzle has multiple solution"));
         f.prompter.answer = false;
         QTest::mouseClick(d.button(2), Qt::LeftButton);
         QVERIFY(f.prompter.asked.last().startsWith(QStringLiteral("Confirm|This Puzzle has")));
@@ -112,7 +112,7 @@ class ImportTest : public QObject {
         Tfrm_new& d = *w.importer()->dialog();
         QGuiApplication::clipboard()->setText(QStringLiteral("no puzzle here"));
         QTest::keyClick(&w, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(f.prompter.told, QStringList{QStringLiteral("Information|Invalid format.")});
+        QCOMPARE(f.prompter.told, QStringList{QStringLiteral("Warning|Invalid format.")});
         QCOMPARE(GridText(d, 1, 1), std::string("123456789"));
 
         // A line pasted from a text file, with its line break.

@@ -218,7 +218,7 @@ class MainWindowTest : public QObject {
         QVERIFY(prompter.told.isEmpty()); // said once the event loop runs
         QCoreApplication::processEvents();
         QCOMPARE(prompter.told.size(), 1);
-        QVERIFY(prompter.told.at(0).startsWith(QStringLiteral("Error|The data folder ")));
+        QVERIFY(prompter.told.at(0).startsWith(QStringLiteral("Warning|The data folder ")));
         QVERIFY(prompter.told.at(0).contains(QDir::toNativeSeparators(folder)));
         window.NewGame(1);
         QVERIFY(window.board()->isEnabled());

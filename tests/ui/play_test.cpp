@@ -270,7 +270,11 @@ class PlayTest : public QObject {
                 for (int c = 1; c <= 9; ++c) {
                     QCOMPARE(b.node(r, c).Text, Digit(w.session().model().node(r, c).Digit));
                     QCOMPARE(b.Caption(r, c), b.node(r, c).Text);
+                    // The main board's box shading.
+                    QCOMPARE(b.CellColor(r, c), w.session().board().BoxColor(r, c));
                 }
+            QVERIFY(b.CellColor(1, 1) != b.CellColor(1, 4));
+            QVERIFY(!(viewer.windowFlags() & Qt::WindowMaximizeButtonHint));
             QVERIFY(!b.cells().HasErrorMark());
             QTest::mouseClick(viewer.closeButton(), Qt::LeftButton);
         });

@@ -28,6 +28,7 @@ class ScriptedPrompter : public Prompter {
     bool answer = true;
     QStringList asked;
     QStringList told;
+    QStringList warned; // also in told: "warning" or "critical", then what told has
 
     bool askYesNo(const QString& title, const QString& text) override {
         asked << title + QLatin1Char('|') + text;
@@ -35,6 +36,12 @@ class ScriptedPrompter : public Prompter {
     }
     void inform(const QString& title, const QString& text) override {
         told << title + QLatin1Char('|') + text;
+    }
+    void warn(Severity severity, const QString& title, const QString& text) override {
+        inform(title, text);
+        warned << (severity == Severity::Critical ? QStringLiteral("critical|")
+                                                  : QStringLiteral("warning|")) +
+                      told.constLast();
     }
 };
 

@@ -35,13 +35,13 @@ void CheckController::ShowSolution() {
     case SolutionReport::One: {
         Tfrmda* viewer = window_.solutionViewer();
         viewer->Relabel(texts);
-        viewer->Fill(session_.cells(), report.first);
+        viewer->Fill(session_.board(), report.first);
         viewer->exec();
         break;
     }
     case SolutionReport::None:
-        prompter.inform(window_.LookupText("msg_title_information"),
-                        window_.LookupText("msg_nosolve"));
+        prompter.warn(Severity::Warning, window_.LookupText("msg_title_warning"),
+                      window_.LookupText("msg_nosolve"));
         break;
     case SolutionReport::Several: {
         prompter.inform(window_.LookupText("msg_title_information"),

@@ -85,8 +85,11 @@ QString ExportController::PrintPage(PrintStyle style, PaperSize size) {
         ReportFileProblem(window_, "msg_file_write_failed", path, written.Reason);
         return {};
     }
-    // Whether a viewer took the page is not reported; the file stays.
-    openPage(QUrl::fromLocalFile(path));
+    // Without a browser or a launcher the page still is on the disk: say where.
+    if (!openPage(QUrl::fromLocalFile(path)))
+        window_.prompter().warn(Severity::Warning, window_.LookupText("msg_title_warning"),
+                                window_.LookupText("msg_print_not_opened")
+                                    .replace(QStringLiteral("%1"), QDir::toNativeSeparators(path)));
     return path;
 }
 

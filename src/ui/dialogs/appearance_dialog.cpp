@@ -4,6 +4,7 @@
 #include "text/string_table.h"
 #include "ui/board/board_widget.h"
 #include "ui/board/tcolor.h"
+#include "ui/dialogs/dialog_buttons.h"
 #include "ui/platform/ui_text.h"
 
 #include <QCheckBox>
@@ -148,6 +149,7 @@ TfrmAppearance::TfrmAppearance(SettingsBackend& store, QWidget* parent)
     layout->addLayout(top);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    KeepDialogFixed(this);
     LoadIntoDialog();
 }
 
@@ -175,9 +177,20 @@ void TfrmAppearance::ShowChoice() {
         checkBoxes_[g]->setChecked(choice_.*DefaultFlag(kAppearanceGroups[g]));
         ApplyToPreview(choice_, kAppearanceGroups[g], previewBoard_);
     }
-    for (size_t i = 0; i < boxes_.size(); ++i)
-        boxes_[i]->setColour(choice_.*AppearanceBoxes()[i].colour);
+    ShowSwatches();
     sd1_->Refresh();
+}
+
+// Each box shows what the board draws: the built-in colour while its
+// group's "Default Color" is checked.
+TColor TfrmAppearance::ShownColour(int index) const {
+    const AppearanceBox& entry = AppearanceBoxes()[static_cast<size_t>(index)];
+    return choice_.*DefaultFlag(entry.group) ? entry.builtIn : choice_.*entry.colour;
+}
+
+void TfrmAppearance::ShowSwatches() {
+    for (size_t i = 0; i < boxes_.size(); ++i)
+        boxes_[i]->setColour(ShownColour(static_cast<int>(i)));
 }
 
 void TfrmAppearance::showEvent(QShowEvent* event) {
@@ -189,16 +202,19 @@ void TfrmAppearance::showEvent(QShowEvent* event) {
 void TfrmAppearance::GroupChanged(AppearanceGroup group) {
     StoreGroup(choice_, group, settings_);
     ApplyToPreview(choice_, group, previewBoard_);
+    ShowSwatches();
     sd1_->Refresh();
 }
 
 void TfrmAppearance::PickColour(int index) {
     const AppearanceBox& entry = AppearanceBoxes()[static_cast<size_t>(index)];
-    QColorDialog picker(ToQColor(choice_.*entry.colour), this);
+    QColorDialog picker(ToQColor(ShownColour(index)), this);
     if (texts_) picker.setWindowTitle(Text(*texts_, "msg_select_color"));
     if (picker.exec() == QDialog::Accepted && picker.selectedColor().isValid()) {
         choice_.*entry.colour = FromQColor(picker.selectedColor());
-        boxes_[static_cast<size_t>(index)]->setColour(choice_.*entry.colour);
+        // A colour of one's own is what the board is to draw from now on.
+        choice_.*DefaultFlag(entry.group) = false;
+        checkBoxes_[static_cast<size_t>(entry.group)]->setChecked(false);
     }
     GroupChanged(entry.group);
 }

@@ -88,6 +88,8 @@ class TfrmAppearance : public QDialog {
 
   private:
     void ShowChoice();
+    TColor ShownColour(int index) const;
+    void ShowSwatches();
     void GroupChanged(AppearanceGroup group);
     void PickColour(int box);
     void OkClick();

@@ -24,4 +24,10 @@ std::pair<QPushButton*, QPushButton*> AddActionAndCloseRow(QDialog* dialog, QBox
     return {action, close};
 }
 
+void KeepDialogFixed(QDialog* dialog) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+}
+
 } // namespace velmar

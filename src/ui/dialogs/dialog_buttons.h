@@ -19,4 +19,8 @@ std::pair<QPushButton*, QPushButton*> AddActionAndCloseRow(QDialog* dialog, QBox
                                                            const QString& actionName,
                                                            const QString& closeName);
 
+// A dialog of fixed size: title, system menu and close button, no maximise
+// button (there is nothing to maximise).
+void KeepDialogFixed(QDialog* dialog);
+
 } // namespace velmar

@@ -2,7 +2,9 @@
 #include "ui/dialogs/game_list_dialog.h"
 
 #include "storage/games_file_update.h"
+#include "ui/dialogs/dialog_buttons.h"
 #include "ui/dialogs/prompter.h"
+#include "ui/dialogs/save_dialog.h"
 #include "ui/main_window/main_window.h"
 #include "ui/platform/file_access.h"
 
@@ -79,6 +81,7 @@ Tfrmgamelist::Tfrmgamelist(TForm1& window, GamesFile games, QString path)
     layout->addWidget(StringGrid1_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    KeepDialogFixed(this);
     Fill(0);
     window.ApplyStandardFont(this);
     StringGrid1_->verticalHeader()->setDefaultSectionSize(StringGrid1_->fontMetrics().height() + 8);
@@ -140,6 +143,7 @@ void Tfrmgamelist::RenameClick() {
         if (prompt.exec() != QDialog::Accepted) return;
         const QString answer = prompt.textValue();
         if (answer.isEmpty()) return;
+        if (!AcceptGameName(w_, answer.toStdString())) continue;
         RenameResult result = RenameResult::NotFound;
         const int row = StringGrid1_->currentRow();
         const bool stored = Store([&](GamesFile& file) {
@@ -148,8 +152,8 @@ void Tfrmgamelist::RenameClick() {
         });
         if (stored) Fill(row);
         if (stored && result == RenameResult::NameTaken) {
-            w_.prompter().inform(w_.LookupText("msg_title_information"),
-                                 w_.LookupText("msg_frmgamelist_queryexits"));
+            w_.prompter().warn(Severity::Warning, w_.LookupText("msg_title_warning"),
+                               w_.LookupText("msg_frmgamelist_queryexits"));
             continue;
         }
         return;

@@ -5,6 +5,7 @@
 #include "model/tqj.h"
 #include "text/string_table.h"
 #include "ui/board/board_widget.h"
+#include "ui/dialogs/dialog_buttons.h"
 #include "ui/dialogs/import_dialog.h"
 #include "ui/dialogs/prompter.h"
 #include "ui/platform/ui_text.h"
@@ -37,6 +38,7 @@ Tfrm_new::Tfrm_new(PlaySession& session, Prompter& prompter, const StringTable& 
     column->addStretch();
     layout->addLayout(column);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    KeepDialogFixed(this);
     connect(button(1), &QPushButton::clicked, this, &Tfrm_new::Button1Click);
     connect(button(2), &QPushButton::clicked, this, &Tfrm_new::Button2Click);
     connect(button(3), &QPushButton::clicked, this, &Tfrm_new::Button3Click);
@@ -75,7 +77,11 @@ void Tfrm_new::Redraw() {
 }
 
 void Tfrm_new::Inform(std::string_view key) {
-    prompter_.inform(Text(texts_, "msg_title_information"), Text(texts_, key));
+    // "Check OK" is news; every other message here says what is wrong.
+    if (key == "msg_frm_new_onesolve")
+        prompter_.inform(Text(texts_, "msg_title_information"), Text(texts_, key));
+    else
+        prompter_.warn(Severity::Warning, Text(texts_, "msg_title_warning"), Text(texts_, key));
 }
 
 int Tfrm_new::ImportText(const QString& text) {

@@ -46,6 +46,7 @@ Tfrmprintselect::Tfrmprintselect(QWidget* parent) : QDialog(parent) {
     connect(SpeedButton1_, &QPushButton::clicked, this,
             [this] { emit printRequested(style(), paperSize()); });
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    KeepDialogFixed(this);
 }
 
 void Tfrmprintselect::Relabel(const StringTable& texts, const QString& title) {

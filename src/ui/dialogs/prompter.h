@@ -3,6 +3,7 @@
 // so tests answer without a screen and the texts come from the string table.
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
 class QWidget;
@@ -11,6 +12,9 @@ namespace velmar {
 
 class StringTable;
 
+// How grave a problem is: one the player can act on, or a failure.
+enum class Severity { Warning, Critical };
+
 class Prompter {
   public:
     virtual ~Prompter() = default;
@@ -18,6 +22,11 @@ class Prompter {
     virtual bool askYesNo(const QString& title, const QString& text) = 0;
     // A message with one OK button.
     virtual void inform(const QString& title, const QString& text) = 0;
+    // A problem with one OK button, shown with the warning or critical icon.
+    virtual void warn(Severity severity, const QString& title, const QString& text) {
+        static_cast<void>(severity);
+        inform(title, text);
+    }
 };
 
 // Message boxes over a parent window, their buttons labelled from the active
@@ -28,8 +37,11 @@ class MessageBoxPrompter : public Prompter {
         : parent_(parent), texts_(texts) {}
     bool askYesNo(const QString& title, const QString& text) override;
     void inform(const QString& title, const QString& text) override;
+    void warn(Severity severity, const QString& title, const QString& text) override;
 
   private:
+    void ShowMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
+
     QWidget* parent_;
     const StringTable& texts_;
 };

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/save_dialog.h"
 
+#include "storage/saved_games.h"
+#include "ui/dialogs/dialog_buttons.h"
+#include "ui/dialogs/prompter.h"
 #include "ui/main_window/main_window.h"
 
 #include <QButtonGroup>
@@ -15,8 +18,15 @@
 
 namespace velmar {
 
+bool AcceptGameName(TForm1& window, const std::string& name) {
+    if (IsStorableGameName(name) && name.find('\t') == std::string::npos) return true;
+    window.prompter().warn(Severity::Warning, window.LookupText("msg_title_warning"),
+                           window.LookupText("msg_invalid_game_name"));
+    return false;
+}
+
 Tfrmsave::Tfrmsave(TForm1& window, int level, SaveAction save)
-    : QDialog(&window), save_(std::move(save)) {
+    : QDialog(&window), window_(window), save_(std::move(save)) {
     setObjectName(QStringLiteral("frmsave"));
     setWindowTitle(window.LookupText("frmsave.caption"));
     auto* label = new QLabel(window.LookupText("frmsave.label1.caption"), this);
@@ -60,6 +70,7 @@ Tfrmsave::Tfrmsave(TForm1& window, int level, SaveAction save)
     layout->addLayout(buttons);
     window.ApplyStandardFont(this);
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
+    KeepDialogFixed(this);
 }
 
 int Tfrmsave::selectedLevel() const {
@@ -68,7 +79,10 @@ int Tfrmsave::selectedLevel() const {
 
 void Tfrmsave::accept() {
     if (Edit1_->text().isEmpty()) return;
-    if (save_) save_(Edit1_->text().toStdString(), selectedLevel());
+    // A refused name leaves the dialog open for another.
+    const std::string name = Edit1_->text().toStdString();
+    if (!AcceptGameName(window_, name)) return;
+    if (save_) save_(name, selectedLevel());
     QDialog::accept();
 }
 

@@ -19,6 +19,11 @@ namespace velmar {
 
 class TForm1;
 
+// Whether a game may take the name: text the games file can hold, without a
+// TAB (the game list's columns are split at TABs). A refused name is said in
+// a warning; the caller then asks again.
+bool AcceptGameName(TForm1& window, const std::string& name);
+
 class Tfrmsave : public QDialog {
     Q_OBJECT
 
@@ -37,6 +42,7 @@ class Tfrmsave : public QDialog {
     void accept() override;
 
   private:
+    TForm1& window_;
     SaveAction save_;
     QLineEdit* Edit1_ = nullptr;
     QButtonGroup* RadioGroup1_ = nullptr;

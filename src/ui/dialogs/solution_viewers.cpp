@@ -3,6 +3,7 @@
 
 #include "text/string_table.h"
 #include "ui/board/board_widget.h"
+#include "ui/dialogs/dialog_buttons.h"
 #include "ui/platform/ui_text.h"
 
 #include <QHBoxLayout>
@@ -48,6 +49,7 @@ Tfrmda::Tfrmda(QWidget* parent) : QDialog(parent), shown_(MainBoardProperties())
     layout->addWidget(board_);
     Button1_ = AddCloseRow(this, layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    KeepDialogFixed(this);
 }
 
 void Tfrmda::Relabel(const StringTable& texts) {
@@ -55,11 +57,12 @@ void Tfrmda::Relabel(const StringTable& texts) {
     Button1_->setText(Text(texts, "frmda.button1.caption"));
 }
 
-void Tfrmda::Fill(const BoardCells& mainBoard, std::string_view solution) {
+void Tfrmda::Fill(const BoardDisplay& mainBoard, std::string_view solution) {
+    shown_.properties() = mainBoard.properties();
     BoardCells& cells = shown_.cells();
     for (int i = 0; i < 81; ++i) {
         TPicNode& n = cells.at(i);
-        const TPicNode& shown = mainBoard.at(i);
+        const TPicNode& shown = mainBoard.cells().at(i);
         if (shown.State == kStateGiven) {
             n.State = kStateGiven;
             n.Text = shown.Text;

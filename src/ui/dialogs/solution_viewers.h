@@ -25,8 +25,9 @@ class Tfrmda : public QDialog {
     explicit Tfrmda(QWidget* parent = nullptr);
 
     // Givens of the main board as givens, every other cell the solution's
-    // digit as a placed digit; then the board is redrawn and checked.
-    void Fill(const BoardCells& mainBoard, std::string_view solution);
+    // digit as a placed digit, in the main board's colours (box shading
+    // included); then the board is redrawn and checked.
+    void Fill(const BoardDisplay& mainBoard, std::string_view solution);
     void Relabel(const StringTable& texts);
     TPICSD33* board() const { return board_; }
     const BoardDisplay& shown() const { return shown_; }

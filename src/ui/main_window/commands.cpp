@@ -44,6 +44,8 @@ constexpr std::array<CommandEntry, kCommandCount> kCommands = {{
     {Command::SaveReplay, "", "savet", IconId::Application, K::UnknownKey, "", true},
     {Command::LoadReplay, "", "mnLoadReplay", IconId::Application, K::UnknownKey, "", true},
     {Command::Appearance, "", "mnAppearance", IconId::Application, K::UnknownKey, "", true},
+    {Command::AdvancedTechniques, "", "mnAdvancedTechniques", IconId::Application, K::UnknownKey,
+     "", true},
     {Command::ExportTexts, "", "mnexporttexts", IconId::Application, K::UnknownKey, "", true},
     {Command::Contents, "", "mnContent", IconId::Application, K::HelpContents, "", true},
     {Command::About, "", "mnAbout", IconId::Application, K::UnknownKey, "", true},

@@ -42,6 +42,7 @@ enum class Command {
     SaveReplay,
     LoadReplay,
     Appearance,
+    AdvancedTechniques,
     ExportTexts,
     Contents,
     About,

@@ -125,7 +125,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     gameFiles_ = new GameFilesController(*this, session_, this);
     savedGames_ = new SavedGamesController(*this, session_, this);
     fileOpener_ = new FileOpener(*this, session_, this);
-    hints_ = new HintController(*this, session_, this);
+    hints_ = new HintController(*this, session_, *store_, this);
     branches_ = new BranchController(*this, session_, this);
     MainWindowCreate();
 }
@@ -303,6 +303,7 @@ void TForm1::BuildMenus() {
         menuItems_.emplace_back(AsciiLower(names[i]), a);
     }
 
+    fill(addMenu("mnOptions"), {C::AdvancedTechniques});
     fill(addMenu("mnHelp"), {C::Contents, "N9", C::About});
 }
 
@@ -354,8 +355,8 @@ void TForm1::MainWindowCreate() {
     if (!EnsureDataFolder(dataFolder_)) {
         // Said once the window is up; the game plays on without saving.
         QTimer::singleShot(0, this, [this] {
-            prompter_->inform(
-                LookupText("msg_title_error"),
+            prompter_->warn(
+                Severity::Warning, LookupText("msg_title_warning"),
                 LookupText("msg_datafolder_failed")
                     .replace(QStringLiteral("%1"), QDir::toNativeSeparators(dataFolder_)));
         });

@@ -16,7 +16,8 @@ void TForm1::ShowAppearance() {
     } else {
         // The choice holds for this run even though the store kept the old one.
         settings_ = frmAppearance_->settings();
-        prompter_->inform(LookupText("msg_title_error"), LookupText("msg_settings_not_saved"));
+        prompter_->warn(Severity::Warning, LookupText("msg_title_warning"),
+                        LookupText("msg_settings_not_saved"));
     }
     ApplyStoredAppearance(session_, settings_, *store_);
 }

@@ -144,9 +144,12 @@ MainWindowTexts TForm1::CurrentTexts() const {
 bool TForm1::ExportTextsToDataFolder() {
     const QString file = dataFolder_ + QStringLiteral("all.txt");
     const bool written = ExportTexts(active_, CurrentTexts(), file.toStdString());
-    const QString title = LookupText(written ? "msg_title_information" : "msg_title_error");
-    const QString text = LookupText(written ? "msg_exporttexts_done" : "msg_file_write_failed");
-    prompter_->inform(title, QString(text).replace(QStringLiteral("%1"), file));
+    const QString text = LookupText(written ? "msg_exporttexts_done" : "msg_file_write_failed")
+                             .replace(QStringLiteral("%1"), file);
+    if (written)
+        prompter_->inform(LookupText("msg_title_information"), text);
+    else
+        prompter_->warn(Severity::Critical, LookupText("msg_title_error"), text);
     return written;
 }
 

@@ -117,8 +117,8 @@ void TForm1::ShowContents() {
         QFile::copy(QStringLiteral(":/help/help1.html"), page);
     }
     if (!QFile::exists(page) || !QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-        prompter_->inform(LookupText("msg_title_error"),
-                          LookupText("msg_help_missing").replace(QStringLiteral("%1"), page));
+        prompter_->warn(Severity::Warning, LookupText("msg_title_warning"),
+                        LookupText("msg_help_missing").replace(QStringLiteral("%1"), page));
 }
 
 void TForm1::ShowAbout() {

@@ -13,7 +13,7 @@ void ReportFileProblem(TForm1& window, std::string_view messageKey, const QStrin
     QString text =
         window.LookupText(messageKey).replace(QStringLiteral("%1"), QDir::toNativeSeparators(path));
     if (!detail.empty()) text += QLatin1Char('\n') + QString::fromStdString(detail);
-    window.prompter().inform(window.LookupText("msg_title_error"), text);
+    window.prompter().warn(Severity::Critical, window.LookupText("msg_title_error"), text);
 }
 
 } // namespace velmar
