@@ -4,8 +4,10 @@
 #include "hints/study/solution_path.h"
 #include "hints/study/technique_guide.h"
 
+#include "text/decimal.h"
+
 #include <algorithm>
-#include <charconv>
+#include <climits>
 #include <optional>
 
 namespace velmar {
@@ -31,11 +33,9 @@ study::SolutionPath BankPath(const PuzzleBank& bank, int level, int line) {
 }
 
 std::optional<int> Number(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty())
-        return std::nullopt;
-    return value;
+    const std::optional<std::uint64_t> value = ParseDecimal(text);
+    if (!value || *value > INT_MAX) return std::nullopt;
+    return static_cast<int>(*value);
 }
 
 std::optional<PracticeRef> ParseRef(std::string_view text) {

@@ -3,6 +3,7 @@
 
 #include "history/position_line.h"
 #include "storage/text_file_io.h"
+#include "text/decimal.h"
 #include "text/text_lines.h"
 
 #include <charconv>
@@ -27,9 +28,10 @@ std::string Hex16(std::uint64_t value) {
     return out;
 }
 
-template <typename T> std::optional<T> Parse(std::string_view text, int base) {
-    T value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+// Sixteen hexadecimal digits, as Hex16 writes them.
+std::optional<std::uint64_t> ParseHex16(std::string_view text) {
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
@@ -60,11 +62,10 @@ ElapsedNotes ElapsedNotes::Read(std::string_view text) {
         const std::size_t first = line.find('\t');
         const std::size_t second = first == std::string::npos ? first : line.find('\t', first + 1);
         if (second == std::string::npos || second - first - 1 != 16) continue;
-        const auto seconds = Parse<std::uint32_t>(std::string_view(line).substr(0, first), 10);
-        const auto fingerprint =
-            Parse<std::uint64_t>(std::string_view(line).substr(first + 1, 16), 16);
-        if (!seconds || !fingerprint) continue;
-        out.notes_[line.substr(second + 1)] = {*fingerprint, *seconds};
+        const auto seconds = ParseDecimal(std::string_view(line).substr(0, first));
+        const auto fingerprint = ParseHex16(std::string_view(line).substr(first + 1, 16));
+        if (!seconds || *seconds > UINT32_MAX || !fingerprint) continue;
+        out.notes_[line.substr(second + 1)] = {*fingerprint, static_cast<std::uint32_t>(*seconds)};
     }
     return out;
 }

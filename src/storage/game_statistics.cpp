@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/game_statistics.h"
 
+#include "text/decimal.h"
+
 #include <algorithm>
-#include <charconv>
 
 namespace velmar {
 
@@ -13,13 +14,9 @@ constexpr std::string_view kHeader = "level,started,finished,without hints,times
 constexpr std::uint64_t kMaxValue = 4'000'000'000;
 
 std::optional<std::uint32_t> Count(std::string_view text) {
-    std::uint64_t value = 0;
-    if (text.empty() || text.size() > 10) return std::nullopt;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value > kMaxValue) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint32_t>(value);
+    const std::optional<std::uint64_t> value = ParseDecimal(text);
+    if (!value || text.size() > 10 || *value > kMaxValue) return std::nullopt;
+    return static_cast<std::uint32_t>(*value);
 }
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {

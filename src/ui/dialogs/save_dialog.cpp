@@ -19,7 +19,7 @@
 namespace velmar {
 
 bool AcceptGameName(TForm1& window, const std::string& name) {
-    if (IsStorableGameName(name) && name.find('\t') == std::string::npos) return true;
+    if (IsStorableGameName(name)) return true;
     window.prompter().warn(Severity::Warning, window.LookupText("msg_title_warning"),
                            window.LookupText("msg_invalid_game_name"));
     return false;

@@ -50,8 +50,8 @@ void FileOpener::OpenFile(const QString& path) {
     GamesFileRead games = GamesFile::Read(read.Text);
     if (games.File && !games.File->List().empty())
         return w_.savedGames()->ShowGameList(std::move(*games.File), path);
-    if (ReadPuzzleFile(read.Text).count > 0)
-        return OpenPuzzleText(QString::fromStdString(read.Text), path);
+    if (const PuzzleFile puzzles = ReadPuzzleFile(read.Text); puzzles.count > 0)
+        return OpenPuzzles(puzzles, {}, path);
     // The detail a menu command would give for a file of its kind.
     const QString suffix = QFileInfo(path).suffix().toLower();
     std::string detail = w_.LookupText("msg_frm_new_invalid_format").toStdString();
@@ -63,7 +63,11 @@ void FileOpener::OpenFile(const QString& path) {
 }
 
 void FileOpener::OpenPuzzleText(const QString& text, const QString& origin) {
-    const PuzzleFile puzzles = ReadPuzzleFile(text.toStdString());
+    OpenPuzzles(ReadPuzzleFile(text.toStdString()), text, origin);
+}
+
+void FileOpener::OpenPuzzles(const PuzzleFile& puzzles, const QString& text,
+                             const QString& origin) {
     if (puzzles.count > 1)
         w_.prompter().inform(w_.LookupText("msg_title_information"),
                              w_.LookupText("msg_file_puzzle_count")

@@ -13,6 +13,7 @@
 
 namespace velmar {
 
+struct PuzzleFile;
 class PlaySession;
 class TForm1;
 
@@ -30,6 +31,9 @@ class FileOpener : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Puzzles already read from `text`, which the import gets when none is there.
+    void OpenPuzzles(const PuzzleFile& puzzles, const QString& text, const QString& origin);
+
     TForm1& w_;
     PlaySession& s_;
 };
